@@ -1,0 +1,12 @@
+set(CMAKE_C_COMPILER ${ZARNEL_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${ZARNEL_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${ZARNEL_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${ZARNEL_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Self-contained binaries: no libgcc, libstdc++ or winpthread DLLs next to the .ocx.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -Wl,--enable-stdcall-fixup")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static -Wl,--enable-stdcall-fixup")
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)

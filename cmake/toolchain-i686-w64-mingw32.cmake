@@ -1,0 +1,5 @@
+# 32-bit Windows build with Debian's mingw-w64 (posix thread model, everything linked statically).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86)
+set(ZARNEL_MINGW_TRIPLE i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

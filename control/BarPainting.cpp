@@ -1,0 +1,81 @@
+// The paint pipeline: two client-sized buffers, each holding one region's look and the whole caption
+// in that region's colour; the window gets the left part of one and the right part of the other.
+#include "Zarnel2Pro.h"
+
+namespace zarnel {
+
+void TZarnel2Pro::Paint() {
+  TCustomControl::Paint();
+  PaintBar();
+}
+
+void TZarnel2Pro::PaintBar() {
+  TControlCanvas::TLease lease(Canvas());
+  const int32_t width = ClientWidth();
+  const int32_t height = ClientHeight();
+  if (FLeftBitmap->Width() != width) {
+    for (TBitmap* b : {FLeftBitmap.get(), FRightBitmap.get(), FLeftTransBitmap.get(), FRightTransBitmap.get()})
+      b->SetWidth(width);
+  }
+  if (FLeftBitmap->Height() != height) {
+    for (TBitmap* b : {FLeftBitmap.get(), FRightBitmap.get(), FLeftTransBitmap.get(), FRightTransBitmap.get()})
+      b->SetHeight(height);
+  }
+  PaintPlain();
+}
+
+RECT TZarnel2Pro::GetLeftRect() { return RECT{0, 0, FPosition.FFilledWidth, ClientHeight()}; }
+RECT TZarnel2Pro::GetRightRect() { return RECT{FPosition.FFilledWidth, 0, ClientWidth(), ClientHeight()}; }
+
+TColor TZarnel2Pro::SubstituteTransparent(TColor color) const {
+  return (FTransparentColor && color == FTransparentColorValue) ? Color() : color;
+}
+
+void TZarnel2Pro::PaintPlain() {
+  TCaptionLayout layout;
+  if (FShowText) layout = LayoutCaption();
+  const TCaptionLayout* caption = FShowText ? &layout : nullptr;
+  const RECT left = GetLeftRect();
+  const RECT right = GetRightRect();
+  PaintPlainRegion(*FLeftBitmap, left, FColorLeft, FFontColorLeft, caption);
+  PaintPlainRegion(*FRightBitmap, right, FColorRight, FFontColorRight, caption);
+  Canvas().CopyRect(left, FLeftBitmap->Canvas(), left);
+  Canvas().CopyRect(right, FRightBitmap->Canvas(), right);
+}
+
+void TZarnel2Pro::PaintPlainRegion(TBitmap& buffer, const RECT& region, TColor background, TColor caption,
+                                   const TCaptionLayout* layout) {
+  TCanvas& canvas = buffer.Canvas();
+  // The previous paint's caption left the brush clear.
+  canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+  canvas.Brush().SetColor(SubstituteTransparent(background));
+  canvas.FillRect(region);
+  if (layout) DrawCaption(buffer, SubstituteTransparent(caption), *layout);
+}
+
+std::string TZarnel2Pro::GetPerCentText() const { return std::to_string(FPosition.FPerCent) + " %"; }
+
+int32_t TZarnel2Pro::CaptionWidth() { return FLeftBitmap->Canvas().TextExtent(FText + GetPerCentText()).cx; }
+
+TZarnel2Pro::TCaptionLayout TZarnel2Pro::LayoutCaption() {
+  FLeftBitmap->Canvas().Font().Assign(Font());
+  FRightBitmap->Canvas().Font().Assign(Font());
+  TCaptionLayout layout;
+  layout.Text = FText + GetPerCentText();
+  const int32_t width = ClientWidth();
+  const int32_t captionWidth = CaptionWidth();
+  layout.X = captionWidth < width ? (width - captionWidth) / 2 : 0;
+  // Only the number sets the height, so a prefix in another script does not shift the line.
+  const int32_t height = FLeftBitmap->Canvas().TextExtent(GetPerCentText()).cy;
+  layout.Y = (ClientHeight() - height) / 2;
+  return layout;
+}
+
+void TZarnel2Pro::DrawCaption(TBitmap& buffer, TColor color, const TCaptionLayout& layout) {
+  TCanvas& canvas = buffer.Canvas();
+  canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  canvas.Font().SetColor(color);
+  canvas.TextOut(layout.X, layout.Y, layout.Text);
+}
+
+}  // namespace zarnel

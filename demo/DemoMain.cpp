@@ -1,0 +1,70 @@
+// Shows the control in a window, runs the position from 0 to 100 and writes PNG screenshots of the
+// control's window (frame included) into the folder given as the first argument.
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "Form.h"
+#include "PngWriter.h"
+#include "Screen.h"
+#include "Zarnel2Pro.h"
+
+using namespace zarnel;
+
+namespace {
+
+std::string gOutDir = ".";
+
+void Settle(TForm& form) {
+  ::UpdateWindow(form.Handle());
+  ProcessMessages();
+  ::GdiFlush();
+}
+
+void Save(TZarnel2Pro& bar, TForm& form, const char* name) {
+  Settle(form);
+  const test::TPixels px = test::CaptureWindow(bar.Handle());
+  const auto png = EncodePng(px.Width, px.Height, px.Data);
+  const std::string path = gOutDir + "\\" + name;
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+  std::printf("wrote %s (%dx%d)\n", path.c_str(), px.Width, px.Height);
+}
+
+std::unique_ptr<TZarnel2Pro> NewBar(TForm& form, int32_t top) {
+  auto bar = std::make_unique<TZarnel2Pro>(nullptr);
+  bar->SetLeft(16);
+  bar->SetTop(top);
+  bar->SetParentWindow(form.Handle());
+  bar->Handle();
+  return bar;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1) gOutDir = argv[1];
+  ::CreateDirectoryA(gOutDir.c_str(), nullptr);
+  try {
+    TForm form(nullptr);
+    form.SetBounds(40, 40, 420, 260);
+    form.SetCaption("ZarnelX2Pro demo");
+    form.Show();
+
+    auto bar = NewBar(form, 16);
+    Save(*bar, form, "default.png");
+    bar->SetPosition(57);
+    Save(*bar, form, "position-57.png");
+    for (int32_t p = 0; p <= 100; ++p) {
+      bar->SetPosition(p);
+      ProcessMessages();
+      ::Sleep(5);
+    }
+    Save(*bar, form, "position-100.png");
+    return 0;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "demo failed: %s\n", e.what());
+    return 1;
+  }
+}

@@ -1,0 +1,81 @@
+#include "Font.h"
+
+#include <algorithm>
+
+namespace zarnel {
+
+int ScreenPixelsPerInch() {
+  static const int ppi = [] {
+    HDC screen = ::GetDC(nullptr);
+    int value = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ::ReleaseDC(nullptr, screen);
+    return value > 0 ? value : 96;
+  }();
+  return ppi;
+}
+
+template <typename T>
+void TFont::Update(T& field, const T& value) {
+  if (field == value) return;
+  field = value;
+  Changed();
+}
+
+void TFont::SetName(const std::string& name) { Update(FName, name); }
+void TFont::SetHeight(int32_t height) { Update(FHeight, height); }
+int32_t TFont::Size() const { return -::MulDiv(FHeight, 72, ScreenPixelsPerInch()); }
+void TFont::SetSize(int32_t points) { SetHeight(-::MulDiv(points, ScreenPixelsPerInch(), 72)); }
+void TFont::SetStyle(TFontStyles style) { Update(FStyle, style); }
+void TFont::SetCharset(uint8_t charset) { Update(FCharset, charset); }
+void TFont::SetPitch(TFontPitch pitch) { Update(FPitch, pitch); }
+
+void TFont::SetColor(TColor color) {
+  if (FColor == color) return;
+  FColor = color;  // the colour is not part of the GDI font: keep the handle
+  if (OnChange) OnChange();
+}
+
+bool TFont::SameAs(const TFont& o) const {
+  return FName == o.FName && FHeight == o.FHeight && FStyle == o.FStyle && FCharset == o.FCharset &&
+         FPitch == o.FPitch && FColor == o.FColor;
+}
+
+void TFont::Assign(const TFont& source) {
+  if (&source == this || SameAs(source)) return;
+  FName = source.FName;
+  FHeight = source.FHeight;
+  FStyle = source.FStyle;
+  FCharset = source.FCharset;
+  FPitch = source.FPitch;
+  FColor = source.FColor;
+  Changed();
+}
+
+void TFont::Changed() {
+  FHandle.reset();
+  if (OnChange) OnChange();
+}
+
+HFONT TFont::Handle() {
+  if (!FHandle) {
+    LOGFONTA lf{};
+    lf.lfHeight = FHeight;
+    lf.lfWeight = (FStyle & fsBold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = (FStyle & fsItalic) != 0;
+    lf.lfUnderline = (FStyle & fsUnderline) != 0;
+    lf.lfStrikeOut = (FStyle & fsStrikeOut) != 0;
+    lf.lfCharSet = FCharset;
+    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    lf.lfQuality = DEFAULT_QUALITY;
+    static constexpr BYTE pitches[] = {DEFAULT_PITCH, VARIABLE_PITCH, FIXED_PITCH};
+    lf.lfPitchAndFamily = pitches[static_cast<int>(FPitch) % 3];
+    // "Default" names the framework's default face.
+    const std::string& face = (FName == "Default") ? std::string(DefaultName) : FName;
+    face.copy(lf.lfFaceName, std::min(face.size(), sizeof lf.lfFaceName - 1));
+    FHandle.reset(::CreateFontIndirectA(&lf));
+  }
+  return FHandle.get();
+}
+
+}  // namespace zarnel

@@ -1,0 +1,19 @@
+#include "FrameworkError.h"
+
+namespace zarnel {
+
+std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  std::string out;
+  auto next = args.begin();
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] == 's' && next != args.end()) {
+      out += *next++;
+      ++i;
+    } else {
+      out += pattern[i];
+    }
+  }
+  return out;
+}
+
+}  // namespace zarnel

@@ -1,0 +1,331 @@
+#include "WinControl.h"
+
+#include <algorithm>
+
+#include "FrameworkError.h"
+#include "WindowClass.h"
+
+namespace zarnel {
+namespace {
+
+TShiftState ShiftFromKeys(WPARAM keys) {
+  TShiftState s = 0;
+  if (keys & MK_SHIFT) s |= ssShift;
+  if (keys & MK_CONTROL) s |= ssCtrl;
+  if (keys & MK_LBUTTON) s |= ssLeft;
+  if (keys & MK_RBUTTON) s |= ssRight;
+  if (keys & MK_MBUTTON) s |= ssMiddle;
+  if (::GetKeyState(VK_MENU) < 0) s |= ssAlt;
+  return s;
+}
+
+void RequireBevelValue(uint8_t value) {
+  // Only 0..3 exist; anything else would index past the edge style tables.
+  if (value > MaxBevelValue) throw EFrameworkError("Invalid property value");
+}
+
+}  // namespace
+
+TWinControl::TWinControl(TComponent* owner) : TComponent(owner) {
+  FBrush.SetColor(clWindow);
+  // A new font reaches the screen through the window system's next paint request.
+  FFont.OnChange = [this] { Invalidate(); };
+}
+
+TWinControl::~TWinControl() { DestroyHandle(); }
+
+HWND TWinControl::Handle() {
+  if (!FHandle) CreateHandle();
+  return FHandle.get();
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+  params.Style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  if (FVisible) params.Style |= WS_VISIBLE;
+  if (!FEnabled) params.Style |= WS_DISABLED;
+  params.ClassStyle = CS_HREDRAW | CS_VREDRAW;
+  if (FControlStyle & csDoubleClicks) params.ClassStyle |= CS_DBLCLKS;
+  params.Parent = FParentWindow;
+}
+
+void TWinControl::CreateHandle() {
+  TCreateParams params;
+  CreateParams(params);
+  if ((params.Style & WS_CHILD) && !params.Parent)
+    throw EFrameworkError(FormatText("Control '%s' has no parent window", {Name()}));
+  EnsureWindowClass(WindowClassName(), params.ClassStyle, &StdWndProc);
+  HWND wnd = ::CreateWindowExA(params.ExStyle, WindowClassName(), "", params.Style, FLeft, FTop, FWidth, FHeight,
+                               params.Parent, nullptr, ModuleInstance(), this);
+  if (!wnd) throw EFrameworkError("Error creating window");
+}
+
+void TWinControl::DestroyHandle() {
+  if (!FHandle) return;
+  // Detach first, so that no message of the dying window reaches a half-destroyed object.
+  HWND wnd = FHandle.release();
+  ::SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
+  ::DestroyWindow(wnd);
+}
+
+LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  TWinControl* self;
+  if (msg == WM_NCCREATE) {
+    self = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    ::SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->FHandle.reset(wnd);
+  } else {
+    self = reinterpret_cast<TWinControl*>(::GetWindowLongPtrA(wnd, GWLP_USERDATA));
+  }
+  if (!self) return ::DefWindowProcA(wnd, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) {
+    ::SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
+    self->FHandle.release();
+    return ::DefWindowProcA(wnd, msg, wParam, lParam);
+  }
+  try {
+    return self->WndProc(msg, wParam, lParam);
+  } catch (const std::exception& e) {
+    // An error must never unwind through the window system's frames; the message ends here.
+    ::OutputDebugStringA(e.what());
+  } catch (...) {
+    ::OutputDebugStringA("unknown error in window procedure");
+  }
+  return 0;
+}
+
+LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return ::DefWindowProcA(FHandle.get(), msg, wParam, lParam);
+}
+
+LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      if (!(FControlStyle & csOpaque)) {
+        RECT rc = ClientRect();
+        ::FillRect(reinterpret_cast<HDC>(wParam), &rc, FBrush.Handle());
+      }
+      return 1;
+    case WM_SIZE: {
+      RECT rw;
+      ::GetWindowRect(FHandle.get(), &rw);
+      BoundsChanged(rw.right - rw.left, rw.bottom - rw.top);
+      return 0;
+    }
+    case WM_MOVE: {
+      RECT rw;
+      ::GetWindowRect(FHandle.get(), &rw);
+      ::MapWindowPoints(nullptr, ::GetParent(FHandle.get()), reinterpret_cast<POINT*>(&rw), 2);
+      FLeft = rw.left;
+      FTop = rw.top;
+      return 0;
+    }
+    case WM_NCCALCSIZE:
+      NonClientCalcSize(lParam);
+      return 0;
+    case WM_NCPAINT:
+      NonClientPaint();
+      return DefaultHandler(msg, wParam, lParam);
+    case WM_LBUTTONDOWN:
+      if (FControlStyle & csCaptureMouse) ::SetCapture(FHandle.get());
+      if (FControlStyle & csClickEvents) FClicked = true;
+      MouseDown(mbLeft, wParam, lParam, 0);
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      if (FControlStyle & csCaptureMouse) ::SetCapture(FHandle.get());
+      if ((FControlStyle & csClickEvents) && OnDblClick) OnDblClick(this);
+      MouseDown(mbLeft, wParam, lParam, ssDouble);
+      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      MouseDown(mbRight, wParam, lParam, msg == WM_RBUTTONDBLCLK ? ssDouble : 0);
+      return 0;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      MouseDown(mbMiddle, wParam, lParam, msg == WM_MBUTTONDBLCLK ? ssDouble : 0);
+      return 0;
+    case WM_LBUTTONUP: {
+      if ((FControlStyle & csCaptureMouse) && ::GetCapture() == FHandle.get()) ::ReleaseCapture();
+      if (FClicked) {
+        FClicked = false;
+        const POINT pt = PointerPosition(lParam, false);
+        const RECT rc = ClientRect();
+        if (::PtInRect(&rc, pt) && OnClick) OnClick(this);
+      }
+      MouseUp(mbLeft, wParam, lParam);
+      return 0;
+    }
+    case WM_RBUTTONUP:
+      MouseUp(mbRight, wParam, lParam);
+      return 0;
+    case WM_MBUTTONUP:
+      MouseUp(mbMiddle, wParam, lParam);
+      return 0;
+    case WM_MOUSEMOVE:
+      MouseMove(wParam, lParam);
+      return 0;
+    default:
+      return DefaultHandler(msg, wParam, lParam);
+  }
+}
+
+POINT TWinControl::PointerPosition(LPARAM lParam, bool fromCursor) {
+  // Message coordinates are 16-bit; a control larger than that can only ask the cursor.
+  if (fromCursor && (FWidth > 32768 || FHeight > 32768)) {
+    POINT pt;
+    ::GetCursorPos(&pt);
+    ::ScreenToClient(FHandle.get(), &pt);
+    return pt;
+  }
+  return POINT{static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam))};
+}
+
+void TWinControl::MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, TShiftState extra) {
+  const POINT pt = PointerPosition(lParam, true);
+  if (FOnMouseDown) FOnMouseDown(this, button, ShiftFromKeys(wParam) | extra, pt.x, pt.y);
+}
+
+void TWinControl::MouseMove(WPARAM wParam, LPARAM lParam) {
+  const POINT pt = PointerPosition(lParam, true);
+  if (FOnMouseMove) FOnMouseMove(this, ShiftFromKeys(wParam), pt.x, pt.y);
+}
+
+void TWinControl::MouseUp(TMouseButton button, WPARAM wParam, LPARAM lParam) {
+  const POINT pt = PointerPosition(lParam, false);
+  if (FOnMouseUp) FOnMouseUp(this, button, ShiftFromKeys(wParam), pt.x, pt.y);
+}
+
+void TWinControl::SetParentWindow(HWND parent) {
+  FParentWindow = parent;
+  if (FHandle) ::SetParent(FHandle.get(), parent);
+}
+
+void TWinControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
+  width = FConstraints.ConstrainWidth(width);
+  height = FConstraints.ConstrainHeight(height);
+  if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
+  const bool resized = width != FWidth || height != FHeight;
+  FLeft = left;
+  FTop = top;
+  FWidth = width;
+  FHeight = height;
+  if (FHandle) {
+    // The window answers with WM_SIZE, which raises the resize notification.
+    ::SetWindowPos(FHandle.get(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  } else if (resized) {
+    BoundsChanged(width, height);
+  }
+}
+
+void TWinControl::BoundsChanged(int32_t width, int32_t height) {
+  FWidth = width;
+  FHeight = height;
+  if (FOnResize && !IsLoading()) FOnResize(this);
+}
+
+int32_t TWinControl::ClientWidth() {
+  if (FHandle) {
+    RECT rc;
+    ::GetClientRect(FHandle.get(), &rc);
+    return rc.right;
+  }
+  return std::max(0, FWidth - 2 * FFrame.Thickness());
+}
+
+int32_t TWinControl::ClientHeight() {
+  if (FHandle) {
+    RECT rc;
+    ::GetClientRect(FHandle.get(), &rc);
+    return rc.bottom;
+  }
+  return std::max(0, FHeight - 2 * FFrame.Thickness());
+}
+
+void TWinControl::SetVisible(bool v) {
+  FVisible = v;
+  if (FHandle) ::ShowWindow(FHandle.get(), v ? SW_SHOWNA : SW_HIDE);
+}
+
+void TWinControl::SetEnabled(bool v) {
+  FEnabled = v;
+  if (FHandle) ::EnableWindow(FHandle.get(), v);
+}
+
+void TWinControl::SetColor(TColor color) {
+  FBrush.SetColor(color);
+  Invalidate();
+}
+
+void TWinControl::Invalidate() {
+  if (FHandle) ::InvalidateRect(FHandle.get(), nullptr, !(FControlStyle & csOpaque));
+}
+
+void TWinControl::Update() {
+  if (FHandle) ::UpdateWindow(FHandle.get());
+}
+
+void TWinControl::SetBevelKind(uint8_t kind) {
+  RequireBevelValue(kind);
+  if (kind == FFrame.BevelKind) return;
+  FFrame.BevelKind = static_cast<TBevelKind>(kind);
+  BorderChanged();
+}
+
+void TWinControl::SetBevelCut(int index, uint8_t cut) {
+  RequireBevelValue(cut);
+  TBevelCut* target = index == BevelInnerIndex ? &FFrame.BevelInner : index == BevelOuterIndex ? &FFrame.BevelOuter : nullptr;
+  if (!target || *target == cut) return;
+  *target = static_cast<TBevelCut>(cut);
+  BorderChanged();
+}
+
+void TWinControl::SetBorderWidth(int32_t width) {
+  // A negative strip has no meaning in the frame; refuse it rather than invert the client area.
+  if (width < 0) throw EFrameworkError("Invalid property value");
+  if (width == FFrame.BorderWidth) return;
+  FFrame.BorderWidth = width;
+  BorderChanged();
+}
+
+void TWinControl::BorderChanged() {
+  if (!FHandle) return;  // the frame takes effect when the window is created
+  ::SetWindowPos(FHandle.get(), nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  if (FVisible) Invalidate();
+}
+
+void TWinControl::NonClientCalcSize(LPARAM lParam) {
+  // Both forms of the message carry the proposed client rectangle first.
+  RECT& rc = *reinterpret_cast<RECT*>(lParam);
+  DefaultHandler(WM_NCCALCSIZE, FALSE, lParam);
+  const int32_t t = FFrame.Thickness();
+  rc.left += t;
+  rc.top += t;
+  rc.right = std::max(rc.left, rc.right - t);
+  rc.bottom = std::max(rc.top, rc.bottom - t);
+}
+
+void TWinControl::NonClientPaint() {
+  if (!FFrame.HasFrame()) return;
+  HWND wnd = FHandle.get();
+  TWindowDC dc(wnd, ::GetWindowDC(wnd));
+  if (!dc) return;
+  RECT rc, rw;
+  ::GetClientRect(wnd, &rc);
+  ::GetWindowRect(wnd, &rw);
+  ::MapWindowPoints(nullptr, wnd, reinterpret_cast<POINT*>(&rw), 2);
+  ::OffsetRect(&rc, -rw.left, -rw.top);
+  ::ExcludeClipRect(dc.get(), rc.left, rc.top, rc.right, rc.bottom);
+  RECT saved = rw;
+  ::InflateRect(&rc, FFrame.BorderWidth, FFrame.BorderWidth);
+  rw = rc;
+  if (FFrame.BevelKind != bkNone) {
+    const int32_t e = FFrame.BevelSize();
+    ::InflateRect(&rw, e, e);
+    ::DrawEdge(dc.get(), &rw, FFrame.EdgeStyle(), FFrame.EdgeFlags());
+  }
+  ::IntersectClipRect(dc.get(), rw.left, rw.top, rw.right, rw.bottom);
+  ::OffsetRect(&saved, -saved.left, -saved.top);
+  ::FillRect(dc.get(), &saved, FBrush.Handle());
+}
+
+}  // namespace zarnel

@@ -1,0 +1,65 @@
+#!/usr/bin/env python3
+"""Decodes the demo's PNG screenshots with zlib (not our writer's code) and checks what they show."""
+import struct
+import sys
+import zlib
+from pathlib import Path
+
+NAVY, WHITE, BLACK = (0, 0, 0x80), (0xFF, 0xFF, 0xFF), (0, 0, 0)
+
+
+def read_png(path):
+    data = path.read_bytes()
+    assert data[:8] == b"\x89PNG\r\n\x1a\n", f"{path.name}: not a PNG"
+    pos, idat, size = 8, b"", None
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        crc, = struct.unpack(">I", data[pos + 8 + length:pos + 12 + length])
+        assert zlib.crc32(kind + body) == crc, f"{path.name}: bad CRC in {kind}"
+        if kind == b"IHDR":
+            w, h, depth, ctype = struct.unpack(">IIBB", body[:10])
+            assert (depth, ctype) == (8, 2), f"{path.name}: expected 8-bit RGB"
+            size = (w, h)
+        elif kind == b"IDAT":
+            idat += body
+        pos += 12 + length
+    w, h = size
+    raw = zlib.decompress(idat)
+    rows = []
+    for y in range(h):
+        line = raw[y * (1 + 3 * w):(y + 1) * (1 + 3 * w)]
+        assert line[0] == 0, "unexpected row filter"
+        rows.append([tuple(line[1 + 3 * x:4 + 3 * x]) for x in range(w)])
+    return w, h, rows
+
+
+def check_split(name, rows, width, split, left=(NAVY, WHITE), right=(WHITE, BLACK)):
+    """Left of the split only bar/caption colours of the filled part; from it on those of the empty part."""
+    for y, row in enumerate(rows):
+        for x in range(width):
+            allowed = left if x < split else right
+            assert row[x] in allowed, f"{name}: pixel ({x},{y}) is {row[x]}"
+    assert all(rows[0][x] == (NAVY if x < split else WHITE) for x in range(width)), f"{name}: top row"
+
+
+def main(out):
+    failures = 0
+    checks = {
+        "default.png": lambda w, h, rows: (w, h) == (133, 20) and check_split("default", rows, w, 27) is None,
+        "position-57.png": lambda w, h, rows: (w, h) == (133, 20) and check_split("57", rows, w, 76) is None,
+        "position-100.png": lambda w, h, rows: (w, h) == (133, 20) and check_split("100", rows, w, 133) is None,
+    }
+    for name, check in checks.items():
+        try:
+            w, h, rows = read_png(Path(out) / name)
+            assert check(w, h, rows), f"{name}: size {w}x{h}"
+            print(f"ok {name}")
+        except (AssertionError, FileNotFoundError) as e:
+            print(f"FAIL {e}")
+            failures += 1
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
