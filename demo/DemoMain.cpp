@@ -62,6 +62,21 @@ int main(int argc, char** argv) {
       ::Sleep(5);
     }
     Save(*bar, form, "position-100.png");
+
+    auto captioned = NewBar(form, 48);
+    captioned->SetText("Copying ");
+    captioned->SetPosition(57);
+    Save(*captioned, form, "caption-text.png");
+
+    auto soft = NewBar(form, 80);
+    soft->SetCtl3D(true);  // as inside a container that offers ambient properties
+    soft->SetBevelKind(bkSoft);
+    soft->SetBorderWidth(3);
+    Save(*soft, form, "frame-soft.png");
+
+    auto flat = NewBar(form, 112);
+    flat->SetBevelKind(bkFlat);
+    Save(*flat, form, "frame-flat-mono.png");
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "demo failed: %s\n", e.what());

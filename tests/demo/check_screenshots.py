@@ -43,12 +43,29 @@ def check_split(name, rows, width, split, left=(NAVY, WHITE), right=(WHITE, BLAC
     assert all(rows[0][x] == (NAVY if x < split else WHITE) for x in range(width)), f"{name}: top row"
 
 
+def check_caption(rows, split):
+    """A long caption: white ink over the filled part and black ink over the empty part."""
+    left_ink = sum(row[x] == WHITE for row in rows for x in range(split))
+    right_ink = sum(row[x] == BLACK for row in rows for x in range(split, len(row)))
+    assert left_ink > 20 and right_ink > 20, f"caption ink {left_ink}/{right_ink}"
+
+
+def check_frame(rows, w, h, ring):
+    """A frame ring of `ring` pixels that is not bar colour, then the bar inside it."""
+    assert all(rows[0][x] not in (NAVY,) for x in range(w)), "frame top row shows the bar"
+    assert rows[ring][ring] == NAVY, f"no bar at ({ring},{ring})"
+    assert rows[ring - 1][ring - 1] != NAVY, "bar inside the frame ring"
+
+
 def main(out):
     failures = 0
     checks = {
         "default.png": lambda w, h, rows: (w, h) == (133, 20) and check_split("default", rows, w, 27) is None,
         "position-57.png": lambda w, h, rows: (w, h) == (133, 20) and check_split("57", rows, w, 76) is None,
         "position-100.png": lambda w, h, rows: (w, h) == (133, 20) and check_split("100", rows, w, 133) is None,
+        "caption-text.png": lambda w, h, rows: (w, h) == (133, 20) and check_caption(rows, 76) is None,
+        "frame-soft.png": lambda w, h, rows: (w, h) == (133, 20) and check_frame(rows, w, h, 5) is None,
+        "frame-flat-mono.png": lambda w, h, rows: (w, h) == (133, 20) and check_frame(rows, w, h, 2) is None,
     }
     for name, check in checks.items():
         try:
