@@ -21,7 +21,10 @@ void TZarnel2Pro::PaintBar() {
     for (TBitmap* b : {FLeftBitmap.get(), FRightBitmap.get(), FLeftTransBitmap.get(), FRightTransBitmap.get()})
       b->SetHeight(height);
   }
-  PaintPlain();
+  if (FCustomBitMapActive)
+    PaintCustom();
+  else
+    PaintPlain();
 }
 
 RECT TZarnel2Pro::GetLeftRect() { return RECT{0, 0, FPosition.FFilledWidth, ClientHeight()}; }
@@ -51,6 +54,47 @@ void TZarnel2Pro::PaintPlainRegion(TBitmap& buffer, const RECT& region, TColor b
   canvas.Brush().SetColor(SubstituteTransparent(background));
   canvas.FillRect(region);
   if (layout) DrawCaption(buffer, SubstituteTransparent(caption), *layout);
+}
+
+void TZarnel2Pro::PaintCustom() {
+  TCaptionLayout layout;
+  if (FShowText) layout = LayoutCaption();
+  if (!FShowText && !FTransparentColor) {
+    BlitCustomBitMap();
+    return;
+  }
+  const RECT left = GetLeftRect();
+  const RECT right = GetRightRect();
+  const int32_t half = FCustomHeight / 2;
+  FLeftBitmap->Canvas().CopyRect(left, FCustomBitMap->Canvas(), left);
+  if (FShowText) DrawCaption(*FLeftBitmap, FFontColorLeft, layout);
+  FRightBitmap->Canvas().CopyRect(right, FCustomBitMap->Canvas(), RECT{FPosition.FFilledWidth, half, FCustomWidth, 2 * half});
+  if (FShowText) DrawCaption(*FRightBitmap, FFontColorRight, layout);
+  if (FTransparentColor) {
+    // The buffers carry the key colour: drawing them over the background leaves it showing there.
+    for (TBitmap* trans : {FLeftTransBitmap.get(), FRightTransBitmap.get()}) {
+      trans->Canvas().Brush().SetColor(Color());
+    }
+    FLeftTransBitmap->Canvas().FillRect(left);
+    FRightTransBitmap->Canvas().FillRect(right);
+    FLeftTransBitmap->Canvas().Draw(0, 0, *FLeftBitmap);
+    FRightTransBitmap->Canvas().Draw(0, 0, *FRightBitmap);
+  }
+  BlitBuffers();
+}
+
+void TZarnel2Pro::BlitBuffers() {
+  TBitmap& leftSource = FTransparentColor ? *FLeftTransBitmap : *FLeftBitmap;
+  TBitmap& rightSource = FTransparentColor ? *FRightTransBitmap : *FRightBitmap;
+  Canvas().CopyRect(GetLeftRect(), leftSource.Canvas(), GetLeftRect());
+  Canvas().CopyRect(GetRightRect(), rightSource.Canvas(), GetRightRect());
+}
+
+void TZarnel2Pro::BlitCustomBitMap() {
+  const int32_t half = FCustomHeight / 2;
+  Canvas().CopyRect(GetLeftRect(), FCustomBitMap->Canvas(), GetLeftRect());
+  Canvas().CopyRect(GetRightRect(), FCustomBitMap->Canvas(),
+                    RECT{FPosition.FFilledWidth, half, ClientWidth(), 2 * half});
 }
 
 std::string TZarnel2Pro::GetPerCentText() const { return std::to_string(FPosition.FPerCent) + " %"; }

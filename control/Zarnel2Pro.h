@@ -62,6 +62,13 @@ class TZarnel2Pro final : public TCustomControl, private IPerCentListener {
   uint8_t PerCent() const { return FPosition.FPerCent; }
   float Fraction() const { return FPosition.FFraction; }
 
+  // Custom picture: upper half the filled look, lower half the empty look.
+  int32_t LoadFromFile(const std::string& fileName);  // 0 loaded, 1 bad extension, 2 missing, 3 unreadable
+  void LoadFromResourceID(uintptr_t instance, int32_t resID);
+  void LoadFromResourceName(uintptr_t instance, const std::string& resName);
+  void ResetCustomBitMap();
+  bool CustomBitMapActive() const { return FCustomBitMapActive; }
+
   void PaintBar();
   std::string GetPerCentText() const;
   int32_t CaptionWidth();
@@ -89,6 +96,13 @@ class TZarnel2Pro final : public TCustomControl, private IPerCentListener {
   TCaptionLayout LayoutCaption();
   void DrawCaption(TBitmap& buffer, TColor color, const TCaptionLayout& layout);
   TColor SubstituteTransparent(TColor color) const;
+  void PaintCustom();
+  void BlitBuffers();
+  void BlitCustomBitMap();
+  void LoadFromResource(uintptr_t instance, const char* id, const std::string& shownName);
+  void AssignCustomBitMap(TBitmap& bitmap);
+  void ApplyCustomPicture();
+  void ClearConstraints();
   RECT GetLeftRect();
   RECT GetRightRect();
 

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "BmpEncoder.h"
 #include "Form.h"
 #include "PngWriter.h"
 #include "Screen.h"
@@ -30,6 +31,23 @@ void Save(TZarnel2Pro& bar, TForm& form, const char* name) {
   const std::string path = gOutDir + "\\" + name;
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
   std::printf("wrote %s (%dx%d)\n", path.c_str(), px.Width, px.Height);
+}
+
+// A generated two-look picture: a green-to-yellow filled look over a pale blue empty look, with
+// magenta dots that become transparent when the picture has the extra key row (odd height).
+void WritePicture(const std::string& path, int32_t height) {
+  imaging::TDecodedImage img;
+  img.Width = 133;
+  img.Height = height;
+  for (int32_t y = 0; y < height; ++y)
+    for (int32_t x = 0; x < 133; ++x) {
+      uint32_t px = y < 20 ? imaging::MakePixel(static_cast<uint8_t>(x * 255 / 132), 160, 40)
+                           : imaging::MakePixel(200, 220, 255);
+      if (y == 40 || (x % 12 == 6 && y % 10 == 5)) px = imaging::MakePixel(255, 0, 255);
+      img.Pixels.push_back(px);
+    }
+  const auto bytes = imaging::EncodeBmp24(img);
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::unique_ptr<TZarnel2Pro> NewBar(TForm& form, int32_t top) {
@@ -77,6 +95,21 @@ int main(int argc, char** argv) {
     auto flat = NewBar(form, 112);
     flat->SetBevelKind(bkFlat);
     Save(*flat, form, "frame-flat-mono.png");
+
+    const std::string even = gOutDir + "\\two-looks.bmp";
+    const std::string odd = gOutDir + "\\two-looks-keyed.bmp";
+    WritePicture(even, 40);
+    WritePicture(odd, 41);
+    auto pictured = NewBar(form, 144);
+    if (pictured->LoadFromFile(even) != 0) throw std::runtime_error("picture did not load");
+    pictured->SetPosition(57);
+    Save(*pictured, form, "picture.png");
+
+    auto keyed = NewBar(form, 176);
+    keyed->SetColor(clBtnFace);  // the container's background shows through the key colour
+    if (keyed->LoadFromFile(odd) != 0) throw std::runtime_error("picture did not load");
+    keyed->SetPosition(57);
+    Save(*keyed, form, "picture-transparent.png");
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "demo failed: %s\n", e.what());

@@ -1,5 +1,7 @@
 #include "Bitmap.h"
 
+#include <algorithm>
+
 #include "FrameworkError.h"
 
 namespace zarnel {
@@ -61,6 +63,13 @@ TColor TBitmap::EffectiveTransparentColor() {
   const uint32_t px = FBits[static_cast<size_t>(FHeight - 1) * static_cast<size_t>(FWidth)];
   // DIB memory is 0x00RRGGBB; colours are 0x00BBGGRR.
   return ((px & 0xFF) << 16) | (px & 0xFF00) | ((px >> 16) & 0xFF);
+}
+
+void TBitmap::LoadFromImage(const imaging::TDecodedImage& image) {
+  SetSize(image.Width, image.Height);
+  const auto pixels = Pixels();
+  if (image.Pixels.size() != pixels.size()) throw EFrameworkError("Bitmap image is not valid");
+  std::copy(image.Pixels.begin(), image.Pixels.end(), pixels.begin());
 }
 
 std::span<uint32_t> TBitmap::Pixels() {

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "Canvas.h"
+#include "DecodedImage.h"
 #include "Handles.h"
 
 namespace zarnel {
@@ -48,6 +49,9 @@ class TBitmap {
   TColor TransparentColor() const { return FTransparentColor; }
   void SetTransparentColor(TColor color);
   TColor EffectiveTransparentColor();
+
+  // Takes the size and pixels of a decoded picture.
+  void LoadFromImage(const imaging::TDecodedImage& image);
 
   // Rows top-down, 0x00RRGGBB per pixel: the DIB's own memory, for loaders and exact reads.
   std::span<uint32_t> Pixels();

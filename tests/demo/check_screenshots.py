@@ -57,6 +57,14 @@ def check_frame(rows, w, h, ring):
     assert rows[ring - 1][ring - 1] != NAVY, "bar inside the frame ring"
 
 
+def check_picture(rows, split, keyed):
+    """The filled look left of the split, the empty look right of it; key dots only without a key."""
+    assert rows[0][0][1] == 160, f"filled look missing: {rows[0][0]}"
+    assert rows[0][-1] == (200, 220, 255), f"empty look missing: {rows[0][-1]}"
+    magenta = sum(p == (255, 0, 255) for row in rows for p in row)
+    assert (magenta == 0) == keyed, f"{magenta} key-coloured pixels"
+
+
 def main(out):
     failures = 0
     checks = {
@@ -66,6 +74,8 @@ def main(out):
         "caption-text.png": lambda w, h, rows: (w, h) == (133, 20) and check_caption(rows, 76) is None,
         "frame-soft.png": lambda w, h, rows: (w, h) == (133, 20) and check_frame(rows, w, h, 5) is None,
         "frame-flat-mono.png": lambda w, h, rows: (w, h) == (133, 20) and check_frame(rows, w, h, 2) is None,
+        "picture.png": lambda w, h, rows: (w, h) == (133, 20) and check_picture(rows, 76, keyed=False) is None,
+        "picture-transparent.png": lambda w, h, rows: (w, h) == (133, 20) and check_picture(rows, 76, keyed=True) is None,
     }
     for name, check in checks.items():
         try:
