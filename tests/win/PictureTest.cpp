@@ -183,3 +183,31 @@ TEST_F(Picture, BadModulesAndIdentifiersFailCleanly) {
 
 }  // namespace
 }  // namespace zarnel::test
+
+namespace zarnel::test {
+namespace {
+
+TEST_F(Picture, ResourceBitmapsOfAModule) {
+  const auto self = reinterpret_cast<uintptr_t>(::GetModuleHandleA(nullptr));
+  bar.SetShowText(false);
+  bar.LoadFromResourceID(self, 1);
+  EXPECT_TRUE(bar.CustomBitMapActive());
+  EXPECT_EQ(bar.ClientWidth(), 200);
+  EXPECT_EQ(bar.ClientHeight(), 20);
+  EXPECT_TRUE(bar.TransparentColor());
+  EXPECT_EQ(bar.TransparentColorValue(), Key);
+  const TPixels px = Shown();
+  EXPECT_EQ(px.At(0, 0), Red);
+  EXPECT_EQ(px.At(199, 19), Blue);
+  try {
+    bar.LoadFromResourceName(self, "ZEROWIDTH");
+    FAIL() << "no error";
+  } catch (const EFrameworkError& e) {
+    EXPECT_STREQ(e.what(), "Resource picture size is 0");
+  }
+  EXPECT_TRUE(bar.CustomBitMapActive());  // the previous picture stays in use
+  EXPECT_EQ(Shown().At(0, 0), Red);
+}
+
+}  // namespace
+}  // namespace zarnel::test
