@@ -1,0 +1,32 @@
+#include "StreamComponent.h"
+
+#include "StreamError.h"
+
+#include <algorithm>
+
+namespace zarnel::stream {
+
+namespace {
+
+bool IsIdentStart(char c) noexcept { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+
+bool IsIdentPart(char c) noexcept { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
+
+bool IsValidComponentName(std::string_view name) noexcept
+{
+    return name.empty() || (IsIdentStart(name.front()) && std::ranges::all_of(name.substr(1), IsIdentPart));
+}
+
+} // namespace
+
+TStreamComponent* TStreamComponent::CreateChild(std::string_view) { return nullptr; }
+
+void TStreamComponent::SetName(std::string_view name)
+{
+    if (!IsValidComponentName(name)) throw EStreamError::InvalidComponentName(name);
+    name_ = name;
+}
+
+void TStreamComponent::Loaded() { loading_ = false; }
+
+} // namespace zarnel::stream

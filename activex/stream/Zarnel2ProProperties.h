@@ -1,0 +1,12 @@
+#pragma once
+
+#include "PropertyInfo.h"
+#include "Zarnel2ProPublished.h"
+
+namespace zarnel::stream {
+
+// The published properties of TZarnel2Pro in stream order, with the rules that decide whether
+// each is written, bound to `control`.
+TPropertyTable Zarnel2ProProperties(IZarnel2ProPublished& control);
+
+} // namespace zarnel::stream
