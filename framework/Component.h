@@ -27,12 +27,16 @@ class TComponent : public TObject {
 
   uint8_t ComponentState() const { return FComponentState; }
   bool IsLoading() const { return (FComponentState & csLoading) != 0; }
-  void SetLoadingMarks(uint8_t marks) { FComponentState |= marks; }
-  void ClearReadingMark() { FComponentState &= static_cast<uint8_t>(~csReading); }
+  void SetLoadingMark(bool on) { SetMark(csLoading, on); }
+  void SetReadingMark(bool on) { SetMark(csReading, on); }
   // End of a successful load: the loading mark goes.
   virtual void Loaded() { FComponentState &= static_cast<uint8_t>(~csLoading); }
 
  private:
+  void SetMark(uint8_t mark, bool on) {
+    FComponentState = static_cast<uint8_t>(on ? (FComponentState | mark) : (FComponentState & ~mark));
+  }
+
   TComponent* FOwner;
   std::string FName;
   int32_t FTag = 0;

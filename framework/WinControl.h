@@ -6,6 +6,7 @@
 
 #include "Brush.h"
 #include "Component.h"
+#include "ControlSettings.h"
 #include "Font.h"
 #include "Frame.h"
 #include "Handles.h"
@@ -69,6 +70,9 @@ class TWinControl : public TComponent {
   TFont& Font() { return FFont; }
   TSizeConstraints& Constraints() { return FConstraints; }
   TControlStyle ControlStyle() const { return FControlStyle; }
+  // Alignment, anchors, cursor, hints, font inheritance and help settings, kept as published.
+  TControlSettings& Settings() { return FSettings; }
+  const TControlSettings& Settings() const { return FSettings; }
 
   // The frame. Setters do nothing for an unchanged value; a change recomputes the client area.
   TBevelKind BevelKind() const { return FFrame.BevelKind; }
@@ -120,6 +124,7 @@ class TWinControl : public TComponent {
   TFont FFont;
   TSizeConstraints FConstraints;
   TFrameSettings FFrame;
+  TControlSettings FSettings;
 };
 
 }  // namespace zarnel

@@ -25,12 +25,14 @@ public:
 
     const std::string& Name() const noexcept { return name_; }
     // Empty, or a valid identifier: letters, digits and underscores, not starting with a digit.
-    void SetName(std::string_view name);
+    // Overrides that mirror the name elsewhere call this first: it validates.
+    virtual void SetName(std::string_view name);
 
     bool IsLoading() const noexcept { return loading_; }
     bool IsReading() const noexcept { return reading_; }
-    void SetLoading(bool loading) noexcept { loading_ = loading; }
-    void SetReading(bool reading) noexcept { reading_ = reading; }
+    // Overridable so that a component can mirror the marks into its own state.
+    virtual void SetLoading(bool loading) noexcept { loading_ = loading; }
+    virtual void SetReading(bool reading) noexcept { reading_ = reading; }
 
     // Delivered once all of a stream has been read; clears the loading mark. Overrides that react
     // to the loaded values call this first.
