@@ -68,7 +68,8 @@ void TZarnel2Pro::PaintCustom() {
   const int32_t half = FCustomHeight / 2;
   FLeftBitmap->Canvas().CopyRect(left, FCustomBitMap->Canvas(), left);
   if (FShowText) DrawCaption(*FLeftBitmap, FFontColorLeft, layout);
-  FRightBitmap->Canvas().CopyRect(right, FCustomBitMap->Canvas(), RECT{FPosition.FFilledWidth, half, FCustomWidth, 2 * half});
+  FRightBitmap->Canvas().CopyRect(right, FCustomBitMap->Canvas(),
+                                  RECT{FPosition.FFilledWidth, half, FCustomWidth, 2 * half});
   if (FShowText) DrawCaption(*FRightBitmap, FFontColorRight, layout);
   if (FTransparentColor) {
     // The buffers carry the key colour: drawing them over the background leaves it showing there.

@@ -23,7 +23,8 @@ std::string UpperExtension(const std::string& fileName) {
   const size_t dot = fileName.rfind('.');
   if (dot == std::string::npos || (cut != std::string::npos && dot < cut)) return {};
   std::string ext = fileName.substr(dot);
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return ext;
 }
 

@@ -4,9 +4,13 @@ namespace zarnel {
 
 TZarnel2Pro::TZarnel2Pro(TComponent* owner) : TCustomControl(owner) {
   AddControlStyle(csOpaque | csDoubleClicks);
-  FOnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int32_t x, int32_t y) { HandleMouseDown(s, b, sh, x, y); };
+  FOnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int32_t x, int32_t y) {
+    HandleMouseDown(s, b, sh, x, y);
+  };
   FOnMouseMove = [this](TObject* s, TShiftState sh, int32_t x, int32_t y) { HandleMouseMove(s, sh, x, y); };
-  FOnMouseUp = [this](TObject* s, TMouseButton b, TShiftState sh, int32_t x, int32_t y) { HandleMouseUp(s, b, sh, x, y); };
+  FOnMouseUp = [this](TObject* s, TMouseButton b, TShiftState sh, int32_t x, int32_t y) {
+    HandleMouseUp(s, b, sh, x, y);
+  };
   FCustomBitMapActive = false;
   FLeftBitmap = std::make_unique<TBitmap>();
   FRightBitmap = std::make_unique<TBitmap>();

@@ -29,7 +29,8 @@ void Save(TZarnel2Pro& bar, TForm& form, const char* name) {
   const test::TPixels px = test::CaptureWindow(bar.Handle());
   const auto png = EncodePng(px.Width, px.Height, px.Data);
   const std::string path = gOutDir + "\\" + name;
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
   std::printf("wrote %s (%dx%d)\n", path.c_str(), px.Width, px.Height);
 }
 
@@ -41,13 +42,14 @@ void WritePicture(const std::string& path, int32_t height) {
   img.Height = height;
   for (int32_t y = 0; y < height; ++y)
     for (int32_t x = 0; x < 133; ++x) {
-      uint32_t px = y < 20 ? imaging::MakePixel(static_cast<uint8_t>(x * 255 / 132), 160, 40)
-                           : imaging::MakePixel(200, 220, 255);
+      uint32_t px =
+          y < 20 ? imaging::MakePixel(static_cast<uint8_t>(x * 255 / 132), 160, 40) : imaging::MakePixel(200, 220, 255);
       if (y == 40 || (x % 12 == 6 && y % 10 == 5)) px = imaging::MakePixel(255, 0, 255);
       img.Pixels.push_back(px);
     }
   const auto bytes = imaging::EncodeBmp24(img);
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::unique_ptr<TZarnel2Pro> NewBar(TForm& form, int32_t top) {

@@ -49,7 +49,8 @@ std::vector<uint8_t> StoredZlib(const std::vector<uint8_t>& raw) {
     z.push_back(static_cast<uint8_t>(len >> 8));
     z.push_back(static_cast<uint8_t>(~len));
     z.push_back(static_cast<uint8_t>(~len >> 8));
-    z.insert(z.end(), raw.begin() + static_cast<std::ptrdiff_t>(pos), raw.begin() + static_cast<std::ptrdiff_t>(pos + len));
+    z.insert(z.end(), raw.begin() + static_cast<std::ptrdiff_t>(pos),
+             raw.begin() + static_cast<std::ptrdiff_t>(pos + len));
     pos += len;
   } while (pos < raw.size());
   PutBE32(z, (b << 16) | a);

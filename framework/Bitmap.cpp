@@ -43,7 +43,8 @@ void TBitmap::SetSize(int32_t width, int32_t height) {
     if (!dib) throw EFrameworkError("Out of system resources");
     bits = static_cast<uint32_t*>(mem);
   }
-  HGDIOBJ previous = dib ? ::SelectObject(dc, dib.get()) : (FOriginalBitmap ? ::SelectObject(dc, FOriginalBitmap) : nullptr);
+  HGDIOBJ previous =
+      dib ? ::SelectObject(dc, dib.get()) : (FOriginalBitmap ? ::SelectObject(dc, FOriginalBitmap) : nullptr);
   if (!FOriginalBitmap && dib) FOriginalBitmap = previous;
   FDib = std::move(dib);  // the old DIB is no longer selected, so it can go
   FBits = bits;

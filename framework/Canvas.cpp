@@ -68,8 +68,8 @@ void TCanvas::CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect
   HDC srcDC = source.RequireDC();
   HDC dstDC = RequireDC();
   ::SetStretchBltMode(dstDC, COLORONCOLOR);
-  ::StretchBlt(dstDC, d.left, d.top, d.right - d.left, d.bottom - d.top, srcDC, s.left, s.top,
-               s.right - s.left, s.bottom - s.top, FCopyMode);
+  ::StretchBlt(dstDC, d.left, d.top, d.right - d.left, d.bottom - d.top, srcDC, s.left, s.top, s.right - s.left,
+               s.bottom - s.top, FCopyMode);
 }
 
 void TCanvas::Draw(int x, int y, TBitmap& bitmap) {

@@ -10,7 +10,7 @@ enum class TAlign : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient
 enum TAnchorKind : uint8_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
 using TAnchors = uint8_t;  // a set of TAnchorKind bits
 enum class THelpType : uint8_t { htKeyword, htContext };
-using TCursor = int16_t;   // crDefault 0, the standard cursors negative
+using TCursor = int16_t;  // crDefault 0, the standard cursors negative
 
 struct TControlSettings {
   TAlign Align = TAlign::alNone;

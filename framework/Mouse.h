@@ -9,7 +9,13 @@ class TObject;
 enum TMouseButton : uint8_t { mbLeft = 0, mbRight = 1, mbMiddle = 2 };
 
 enum TShiftFlag : uint8_t {
-  ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64
+  ssShift = 1,
+  ssAlt = 2,
+  ssCtrl = 4,
+  ssLeft = 8,
+  ssRight = 16,
+  ssMiddle = 32,
+  ssDouble = 64
 };
 using TShiftState = uint8_t;
 

@@ -272,7 +272,9 @@ void TWinControl::SetBevelKind(uint8_t kind) {
 
 void TWinControl::SetBevelCut(int index, uint8_t cut) {
   RequireBevelValue(cut);
-  TBevelCut* target = index == BevelInnerIndex ? &FFrame.BevelInner : index == BevelOuterIndex ? &FFrame.BevelOuter : nullptr;
+  TBevelCut* target = index == BevelInnerIndex   ? &FFrame.BevelInner
+                      : index == BevelOuterIndex ? &FFrame.BevelOuter
+                                                 : nullptr;
   if (!target || *target == cut) return;
   *target = static_cast<TBevelCut>(cut);
   BorderChanged();

@@ -16,7 +16,11 @@
 namespace zarnel {
 
 enum TControlStyleFlag : uint16_t {
-  csCaptureMouse = 1, csClickEvents = 2, csSetCaption = 4, csDoubleClicks = 8, csOpaque = 16
+  csCaptureMouse = 1,
+  csClickEvents = 2,
+  csSetCaption = 4,
+  csDoubleClicks = 8,
+  csOpaque = 16
 };
 using TControlStyle = uint16_t;
 

@@ -8,4 +8,4 @@ namespace zarnel::stream {
 // the result must not depend on the locale of the process that loads the control.
 bool SameText(std::string_view a, std::string_view b) noexcept;
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

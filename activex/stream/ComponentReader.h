@@ -1,11 +1,11 @@
 #pragma once
 
+#include <functional>
+#include <string_view>
+
 #include "ByteIO.h"
 #include "CodePage.h"
 #include "StreamComponent.h"
-
-#include <functional>
-#include <string_view>
 
 namespace zarnel::stream {
 
@@ -24,4 +24,4 @@ inline constexpr unsigned MaxChildNesting = 32;
 void ReadComponentStream(IByteSource& source, TStreamComponent& root, const ICodePage& codePage,
                          const TGlobalNameInUse& isGlobalNameInUse = {});
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

@@ -10,4 +10,4 @@ namespace zarnel::stream {
 // properties that are stored and differ from their defaults, and no child components.
 void WriteComponentStream(IByteSink& sink, TStreamComponent& component, const ICodePage& codePage);
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

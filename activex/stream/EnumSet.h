@@ -8,26 +8,24 @@ namespace zarnel::stream {
 // A set of members of an enumeration with at most 32 members; bit n stands for ordinal n.
 template <typename TEnum>
 class TEnumSet {
-public:
-    constexpr TEnumSet() noexcept = default;
-    constexpr TEnumSet(std::initializer_list<TEnum> members) noexcept
-    {
-        for (const TEnum member : members) bits_ |= std::uint32_t{1} << static_cast<unsigned>(member);
-    }
+ public:
+  constexpr TEnumSet() noexcept = default;
+  constexpr TEnumSet(std::initializer_list<TEnum> members) noexcept {
+    for (const TEnum member : members) bits_ |= std::uint32_t{1} << static_cast<unsigned>(member);
+  }
 
-    static constexpr TEnumSet FromBits(std::uint32_t bits) noexcept
-    {
-        TEnumSet set;
-        set.bits_ = bits;
-        return set;
-    }
+  static constexpr TEnumSet FromBits(std::uint32_t bits) noexcept {
+    TEnumSet set;
+    set.bits_ = bits;
+    return set;
+  }
 
-    constexpr std::uint32_t Bits() const noexcept { return bits_; }
+  constexpr std::uint32_t Bits() const noexcept { return bits_; }
 
-    friend constexpr bool operator==(TEnumSet, TEnumSet) noexcept = default;
+  friend constexpr bool operator==(TEnumSet, TEnumSet) noexcept = default;
 
-private:
-    std::uint32_t bits_ = 0;
+ private:
+  std::uint32_t bits_ = 0;
 };
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

@@ -8,21 +8,21 @@
 namespace zarnel::stream {
 
 struct TIdentEntry {
-    std::int32_t value;
-    std::string_view name;
+  std::int32_t value;
+  std::string_view name;
 };
 
 // Names for some values of an integer type (colours, character sets, cursors).
 class TIdentTable {
-public:
-    constexpr explicit TIdentTable(std::span<const TIdentEntry> entries) noexcept : entries_(entries) {}
+ public:
+  constexpr explicit TIdentTable(std::span<const TIdentEntry> entries) noexcept : entries_(entries) {}
 
-    // A value with several names is written under the first.
-    std::optional<std::string_view> NameOf(std::int32_t value) const noexcept;
-    std::optional<std::int32_t> ValueOf(std::string_view name) const noexcept;
+  // A value with several names is written under the first.
+  std::optional<std::string_view> NameOf(std::int32_t value) const noexcept;
+  std::optional<std::int32_t> ValueOf(std::string_view name) const noexcept;
 
-private:
-    std::span<const TIdentEntry> entries_;
+ private:
+  std::span<const TIdentEntry> entries_;
 };
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

@@ -1,37 +1,35 @@
 #include "PropertyInfo.h"
 
+#include <algorithm>
+
 #include "AsciiText.h"
 #include "Overloaded.h"
 
-#include <algorithm>
-
 namespace zarnel::stream {
 
-bool TPropertyInfo::CanRead() const noexcept
-{
-    return std::visit(TOverloaded{
-                          [](const TEventProperty& event) { return static_cast<bool>(event.isAssigned); },
-                          [](const auto& other) { return static_cast<bool>(other.get); },
-                      },
-                      access);
+bool TPropertyInfo::CanRead() const noexcept {
+  return std::visit(TOverloaded{
+                        [](const TEventProperty& event) { return static_cast<bool>(event.isAssigned); },
+                        [](const auto& other) { return static_cast<bool>(other.get); },
+                    },
+                    access);
 }
 
-bool TPropertyInfo::CanWrite() const noexcept
-{
-    return std::visit(TOverloaded{
-                          [](const TEventProperty& event) { return static_cast<bool>(event.clear); },
-                          [](const TObjectProperty& object) { return static_cast<bool>(object.get); },
-                          [](const auto& other) { return static_cast<bool>(other.set); },
-                      },
-                      access);
+bool TPropertyInfo::CanWrite() const noexcept {
+  return std::visit(TOverloaded{
+                        [](const TEventProperty& event) { return static_cast<bool>(event.clear); },
+                        [](const TObjectProperty& object) { return static_cast<bool>(object.get); },
+                        [](const auto& other) { return static_cast<bool>(other.set); },
+                    },
+                    access);
 }
 
 TPropertyTable::TPropertyTable(std::vector<TPropertyInfo> properties) noexcept : properties_(std::move(properties)) {}
 
-const TPropertyInfo* TPropertyTable::Find(std::string_view name) const noexcept
-{
-    const auto found = std::ranges::find_if(properties_, [name](const TPropertyInfo& p) { return SameText(p.name, name); });
-    return found == properties_.end() ? nullptr : &*found;
+const TPropertyInfo* TPropertyTable::Find(std::string_view name) const noexcept {
+  const auto found =
+      std::ranges::find_if(properties_, [name](const TPropertyInfo& p) { return SameText(p.name, name); });
+  return found == properties_.end() ? nullptr : &*found;
 }
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

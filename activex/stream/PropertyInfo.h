@@ -1,7 +1,5 @@
 #pragma once
 
-#include "IdentTable.h"
-
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -11,23 +9,25 @@
 #include <variant>
 #include <vector>
 
+#include "IdentTable.h"
+
 namespace zarnel::stream {
 
 // Integer types: the range a value must lie in and, for some, names of particular values.
 struct TIntegerType {
-    std::int32_t minValue;
-    std::int32_t maxValue;
-    const TIdentTable* idents = nullptr;
+  std::int32_t minValue;
+  std::int32_t maxValue;
+  const TIdentTable* idents = nullptr;
 };
 
 // Member names by ordinal; booleans are the enumeration False, True.
 struct TEnumType {
-    std::span<const std::string_view> members;
+  std::span<const std::string_view> members;
 };
 
 // Member names by ordinal; a value holds bit n for member n, so a set type has at most 32 members.
 struct TSetType {
-    std::span<const std::string_view> members;
+  std::span<const std::string_view> members;
 };
 
 class TPropertyTable;
@@ -36,12 +36,12 @@ class TPropertyTable;
 // written whatever its value.
 template <typename TType, typename TValue>
 struct TOrdinalProperty {
-    using TOrdinal = TValue;
+  using TOrdinal = TValue;
 
-    const TType* type;
-    std::function<TValue()> get;
-    std::function<void(TValue)> set;
-    std::optional<TValue> defaultValue;
+  const TType* type;
+  std::function<TValue()> get;
+  std::function<void(TValue)> set;
+  std::optional<TValue> defaultValue;
 };
 
 using TIntegerProperty = TOrdinalProperty<TIntegerType, std::int32_t>;
@@ -50,43 +50,43 @@ using TSetProperty = TOrdinalProperty<TSetType, std::uint32_t>;
 
 // 8-bit text in the system code page; the empty text is its default.
 struct TStringProperty {
-    std::function<std::string()> get;
-    std::function<void(const std::string&)> set;
+  std::function<std::string()> get;
+  std::function<void(const std::string&)> set;
 };
 
 // A nested object, reached through dotted names ("Font.Height"); it cannot take a value itself.
 struct TObjectProperty {
-    std::function<TPropertyTable()> get;
+  std::function<TPropertyTable()> get;
 };
 
 // A method reference. Streams can only name published methods, which the components here do not
 // have: hooks are never written, and reading one can only clear it.
 struct TEventProperty {
-    std::function<bool()> isAssigned;
-    std::function<void()> clear;
+  std::function<bool()> isAssigned;
+  std::function<void()> clear;
 };
 
 struct TPropertyInfo {
-    std::string_view name;
-    std::variant<TIntegerProperty, TEnumProperty, TSetProperty, TStringProperty, TObjectProperty, TEventProperty> access;
-    // When present and false, the property is not written, whatever its value.
-    std::function<bool()> isStored;
+  std::string_view name;
+  std::variant<TIntegerProperty, TEnumProperty, TSetProperty, TStringProperty, TObjectProperty, TEventProperty> access;
+  // When present and false, the property is not written, whatever its value.
+  std::function<bool()> isStored;
 
-    bool CanRead() const noexcept;
-    bool CanWrite() const noexcept;
+  bool CanRead() const noexcept;
+  bool CanWrite() const noexcept;
 };
 
 // The published properties of one object in stream order, bound to that object.
 class TPropertyTable {
-public:
-    explicit TPropertyTable(std::vector<TPropertyInfo> properties) noexcept;
+ public:
+  explicit TPropertyTable(std::vector<TPropertyInfo> properties) noexcept;
 
-    const TPropertyInfo* Find(std::string_view name) const noexcept;
-    auto begin() const noexcept { return properties_.begin(); }
-    auto end() const noexcept { return properties_.end(); }
+  const TPropertyInfo* Find(std::string_view name) const noexcept;
+  auto begin() const noexcept { return properties_.begin(); }
+  auto end() const noexcept { return properties_.end(); }
 
-private:
-    std::vector<TPropertyInfo> properties_;
+ private:
+  std::vector<TPropertyInfo> properties_;
 };
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

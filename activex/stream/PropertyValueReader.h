@@ -10,4 +10,4 @@ namespace zarnel::stream {
 // A value whose tag, name or range does not fit the type fails with "Invalid property value".
 void ReadPropertyValue(TStreamReader& reader, const TPropertyInfo& property, const ICodePage& codePage);
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

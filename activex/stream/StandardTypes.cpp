@@ -88,28 +88,11 @@ constexpr std::array<TIdentEntry, 18> CharsetNames{{
 
 // crSize is an older name of crSizeAll: it still reads, but crSizeAll is written.
 constexpr std::array<TIdentEntry, 22> CursorNames{{
-    {0, "crDefault"},
-    {-2, "crArrow"},
-    {-3, "crCross"},
-    {-4, "crIBeam"},
-    {-6, "crSizeNESW"},
-    {-7, "crSizeNS"},
-    {-8, "crSizeNWSE"},
-    {-9, "crSizeWE"},
-    {-10, "crUpArrow"},
-    {-11, "crHourGlass"},
-    {-12, "crDrag"},
-    {-13, "crNoDrop"},
-    {-14, "crHSplit"},
-    {-15, "crVSplit"},
-    {-16, "crMultiDrag"},
-    {-17, "crSQLWait"},
-    {-18, "crNo"},
-    {-19, "crAppStart"},
-    {-20, "crHelp"},
-    {-21, "crHandPoint"},
-    {-22, "crSizeAll"},
-    {-22, "crSize"},
+    {0, "crDefault"},   {-2, "crArrow"},    {-3, "crCross"},     {-4, "crIBeam"},    {-6, "crSizeNESW"},
+    {-7, "crSizeNS"},   {-8, "crSizeNWSE"}, {-9, "crSizeWE"},    {-10, "crUpArrow"}, {-11, "crHourGlass"},
+    {-12, "crDrag"},    {-13, "crNoDrop"},  {-14, "crHSplit"},   {-15, "crVSplit"},  {-16, "crMultiDrag"},
+    {-17, "crSQLWait"}, {-18, "crNo"},      {-19, "crAppStart"}, {-20, "crHelp"},    {-21, "crHandPoint"},
+    {-22, "crSizeAll"}, {-22, "crSize"},
 }};
 
 constexpr TIdentTable ColorIdents{ColorNames};
@@ -118,13 +101,15 @@ constexpr TIdentTable CursorIdents{CursorNames};
 
 constexpr std::array<std::string_view, 2> BooleanNames{"False", "True"};
 
-} // namespace
+}  // namespace
 
 const TIntegerType Int32Type{std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()};
 const TIntegerType ByteType{0, 255};
 const TEnumType BooleanType{BooleanNames};
-const TIntegerType ColorType{std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(), &ColorIdents};
+const TIntegerType ColorType{std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(),
+                             &ColorIdents};
 const TIntegerType CharsetType{0, 255, &CharsetIdents};
-const TIntegerType CursorType{std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max(), &CursorIdents};
+const TIntegerType CursorType{std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max(),
+                              &CursorIdents};
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

@@ -15,4 +15,4 @@ extern const TIntegerType CharsetType;
 // Cursor numbers (16-bit), with the cursor names.
 extern const TIntegerType CursorType;
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

@@ -1,8 +1,8 @@
 #include "StreamComponent.h"
 
-#include "StreamError.h"
-
 #include <algorithm>
+
+#include "StreamError.h"
 
 namespace zarnel::stream {
 
@@ -12,21 +12,19 @@ bool IsIdentStart(char c) noexcept { return (c >= 'A' && c <= 'Z') || (c >= 'a' 
 
 bool IsIdentPart(char c) noexcept { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
 
-bool IsValidComponentName(std::string_view name) noexcept
-{
-    return name.empty() || (IsIdentStart(name.front()) && std::ranges::all_of(name.substr(1), IsIdentPart));
+bool IsValidComponentName(std::string_view name) noexcept {
+  return name.empty() || (IsIdentStart(name.front()) && std::ranges::all_of(name.substr(1), IsIdentPart));
 }
 
-} // namespace
+}  // namespace
 
 TStreamComponent* TStreamComponent::CreateChild(std::string_view) { return nullptr; }
 
-void TStreamComponent::SetName(std::string_view name)
-{
-    if (!IsValidComponentName(name)) throw EStreamError::InvalidComponentName(name);
-    name_ = name;
+void TStreamComponent::SetName(std::string_view name) {
+  if (!IsValidComponentName(name)) throw EStreamError::InvalidComponentName(name);
+  name_ = name;
 }
 
 void TStreamComponent::Loaded() { loading_ = false; }
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

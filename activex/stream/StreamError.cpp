@@ -12,19 +12,16 @@ EStreamError EStreamError::InvalidPropertyValue() { return EStreamError("Invalid
 
 EStreamError EStreamError::PropertyIsReadOnly() { return EStreamError("Property is read-only"); }
 
-EStreamError EStreamError::InvalidComponentName(std::string_view name)
-{
-    return EStreamError("''" + std::string(name) + "'' is not a valid component name");
+EStreamError EStreamError::InvalidComponentName(std::string_view name) {
+  return EStreamError("''" + std::string(name) + "'' is not a valid component name");
 }
 
-EStreamError EStreamError::PropertyDoesNotExist(std::string_view name)
-{
-    return EStreamError("Property " + std::string(name) + " does not exist");
+EStreamError EStreamError::PropertyDoesNotExist(std::string_view name) {
+  return EStreamError("Property " + std::string(name) + " does not exist");
 }
 
-EStreamError EStreamError::ClassNotFound(std::string_view className)
-{
-    return EStreamError("Class " + std::string(className) + " not found");
+EStreamError EStreamError::ClassNotFound(std::string_view className) {
+  return EStreamError("Class " + std::string(className) + " not found");
 }
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

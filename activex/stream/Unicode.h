@@ -11,4 +11,4 @@ namespace zarnel::stream {
 std::optional<std::u16string> Utf8ToUtf16(std::string_view utf8);
 std::optional<std::string> Utf16ToUtf8(std::u16string_view utf16);
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

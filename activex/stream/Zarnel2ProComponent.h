@@ -8,14 +8,14 @@ namespace zarnel::stream {
 // TZarnel2Pro as the component stream sees it: the class name it is written under and its
 // published properties.
 class TZarnel2ProComponent : public TStreamComponent {
-public:
-    explicit TZarnel2ProComponent(IZarnel2ProPublished& control) noexcept : control_(control) {}
+ public:
+  explicit TZarnel2ProComponent(IZarnel2ProPublished& control) noexcept : control_(control) {}
 
-    std::string_view ClassName() const override { return "TZarnel2Pro"; }
-    TPropertyTable PublishedProperties() override { return Zarnel2ProProperties(control_); }
+  std::string_view ClassName() const override { return "TZarnel2Pro"; }
+  TPropertyTable PublishedProperties() override { return Zarnel2ProProperties(control_); }
 
-private:
-    IZarnel2ProPublished& control_;
+ private:
+  IZarnel2ProPublished& control_;
 };
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

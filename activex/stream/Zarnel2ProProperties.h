@@ -9,4 +9,4 @@ namespace zarnel::stream {
 // each is written, bound to `control`.
 TPropertyTable Zarnel2ProProperties(IZarnel2ProPublished& control);
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

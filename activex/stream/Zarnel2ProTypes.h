@@ -1,8 +1,8 @@
 #pragma once
 
-#include "EnumSet.h"
-
 #include <cstdint>
+
+#include "EnumSet.h"
 
 namespace zarnel::stream {
 
@@ -25,6 +25,13 @@ enum class TFontPitch : std::uint8_t { fpDefault, fpVariable, fpFixed };
 enum class TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = TEnumSet<TFontStyle>;
 
-enum class TZarnel2ProEvent : std::uint8_t { OnClick, OnDblClick, OnMouseDown, OnMouseUp, OnMouseMove, OnPerCentChange };
+enum class TZarnel2ProEvent : std::uint8_t {
+  OnClick,
+  OnDblClick,
+  OnMouseDown,
+  OnMouseUp,
+  OnMouseMove,
+  OnPerCentChange
+};
 
-} // namespace zarnel::stream
+}  // namespace zarnel::stream

@@ -34,4 +34,4 @@ uint8_t TChannelMask::Extract(uint32_t pixel) const {
   return static_cast<uint8_t>((value * 255 + maximum / 2) / maximum);
 }
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

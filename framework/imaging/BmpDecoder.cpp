@@ -14,4 +14,4 @@ TDecodedImage DecodeBmp(std::span<const uint8_t> file) {
   return DecodeBmpRows(header, file);
 }
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

@@ -12,4 +12,4 @@ namespace zarnel::imaging {
 // Throws EImageError for any file it cannot decode.
 TDecodedImage DecodeBmp(std::span<const uint8_t> file);
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

@@ -12,7 +12,7 @@ constexpr uint32_t InfoHeaderSize = 40;
 constexpr uint32_t PixelOffset = FileHeaderSize + InfoHeaderSize;
 
 class TLittleEndianWriter {
-public:
+ public:
   explicit TLittleEndianWriter(size_t capacity) { Bytes.reserve(capacity); }
 
   void U8(uint8_t value) { Bytes.push_back(value); }
@@ -28,7 +28,7 @@ public:
   std::vector<uint8_t> Bytes;
 };
 
-} // namespace
+}  // namespace
 
 std::vector<uint8_t> EncodeBmp24(const TDecodedImage& image) {
   CheckPictureSize(image.Width, image.Height);
@@ -46,19 +46,19 @@ std::vector<uint8_t> EncodeBmp24(const TDecodedImage& image) {
   out.U8('B');
   out.U8('M');
   out.U32(PixelOffset + imageSize);
-  out.U32(0); // reserved
+  out.U32(0);  // reserved
   out.U32(PixelOffset);
 
   out.U32(InfoHeaderSize);
   out.U32(static_cast<uint32_t>(image.Width));
-  out.U32(static_cast<uint32_t>(image.Height)); // positive: bottom-up
-  out.U16(1);                                   // planes
+  out.U32(static_cast<uint32_t>(image.Height));  // positive: bottom-up
+  out.U16(1);                                    // planes
   out.U16(24);
-  out.U32(0); // BI_RGB
+  out.U32(0);  // BI_RGB
   out.U32(imageSize);
-  out.U32(0); // no resolution
+  out.U32(0);  // no resolution
   out.U32(0);
-  out.U32(0); // no colour table
+  out.U32(0);  // no colour table
   out.U32(0);
 
   for (size_t row = height; row-- > 0;) {
@@ -75,4 +75,4 @@ std::vector<uint8_t> EncodeBmp24(const TDecodedImage& image) {
   return std::move(out.Bytes);
 }
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

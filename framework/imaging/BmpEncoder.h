@@ -11,4 +11,4 @@ namespace zarnel::imaging {
 // picture whose size is invalid or does not match its pixel count.
 std::vector<uint8_t> EncodeBmp24(const TDecodedImage& image);
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

@@ -60,19 +60,19 @@ TBmpCompression CheckCompression(uint32_t compression, uint16_t bitCount) {
                        " bits per pixel");
   };
   switch (compression) {
-  case static_cast<uint32_t>(TBmpCompression::Rgb):
-    return TBmpCompression::Rgb;
-  case static_cast<uint32_t>(TBmpCompression::Rle8):
-    if (bitCount != 8) throw mismatch("RLE8");
-    return TBmpCompression::Rle8;
-  case static_cast<uint32_t>(TBmpCompression::Rle4):
-    if (bitCount != 4) throw mismatch("RLE4");
-    return TBmpCompression::Rle4;
-  case static_cast<uint32_t>(TBmpCompression::Bitfields):
-    if (bitCount != 16 && bitCount != 32) throw mismatch("BITFIELDS");
-    return TBmpCompression::Bitfields;
-  default:
-    throw EImageError("unsupported BMP compression " + std::to_string(compression));
+    case static_cast<uint32_t>(TBmpCompression::Rgb):
+      return TBmpCompression::Rgb;
+    case static_cast<uint32_t>(TBmpCompression::Rle8):
+      if (bitCount != 8) throw mismatch("RLE8");
+      return TBmpCompression::Rle8;
+    case static_cast<uint32_t>(TBmpCompression::Rle4):
+      if (bitCount != 4) throw mismatch("RLE4");
+      return TBmpCompression::Rle4;
+    case static_cast<uint32_t>(TBmpCompression::Bitfields):
+      if (bitCount != 16 && bitCount != 32) throw mismatch("BITFIELDS");
+      return TBmpCompression::Bitfields;
+    default:
+      throw EImageError("unsupported BMP compression " + std::to_string(compression));
   }
 }
 
@@ -94,8 +94,7 @@ size_t ReadMasks(const TLittleEndianReader& reader, uint32_t headerSize, TBmpHea
 }
 
 // Entries missing between the headers and the pixel data stay out of the table (shown black).
-void ReadPalette(std::span<const uint8_t> file, size_t paletteStart, const TRawFields& fields,
-                 TBmpHeader& header) {
+void ReadPalette(std::span<const uint8_t> file, size_t paletteStart, const TRawFields& fields, TBmpHeader& header) {
   if (header.BitCount > 8) {
     return;
   }
@@ -110,7 +109,7 @@ void ReadPalette(std::span<const uint8_t> file, size_t paletteStart, const TRawF
   }
 }
 
-} // namespace
+}  // namespace
 
 TBmpHeader ReadBmpHeader(std::span<const uint8_t> file) {
   const TLittleEndianReader reader(file, "BMP file is truncated in its headers");
@@ -120,11 +119,10 @@ TBmpHeader ReadBmpHeader(std::span<const uint8_t> file) {
   const uint32_t pixelOffset = reader.U32(10);
   const uint32_t headerSize = reader.U32(InfoHeaderStart);
   const bool coreHeader = headerSize == CoreHeaderSize;
-  if (!coreHeader && headerSize != InfoHeaderSize && headerSize != V4HeaderSize &&
-      headerSize != V5HeaderSize) {
+  if (!coreHeader && headerSize != InfoHeaderSize && headerSize != V4HeaderSize && headerSize != V5HeaderSize) {
     throw EImageError("unsupported BMP header size " + std::to_string(headerSize));
   }
-  reader.Bytes(InfoHeaderStart, headerSize); // the whole header must be there
+  reader.Bytes(InfoHeaderStart, headerSize);  // the whole header must be there
   const TRawFields fields = coreHeader ? ReadCoreFields(reader) : ReadInfoFields(reader);
 
   TBmpHeader header;
@@ -147,12 +145,11 @@ TBmpHeader ReadBmpHeader(std::span<const uint8_t> file) {
     throw EImageError("BMP pixel data offset " + std::to_string(pixelOffset) + " lies inside the headers");
   }
   if (pixelOffset > file.size()) {
-    throw EImageError("BMP pixel data offset " + std::to_string(pixelOffset) +
-                      " lies beyond the end of the file");
+    throw EImageError("BMP pixel data offset " + std::to_string(pixelOffset) + " lies beyond the end of the file");
   }
   header.PixelOffset = pixelOffset;
   ReadPalette(file, headersEnd, fields, header);
   return header;
 }
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

@@ -13,14 +13,13 @@ constexpr uint8_t Delta = 2;
 
 // Drawing position in file order (row 0 at the bottom), unbounded so that clipping is one test.
 class TRleCanvas {
-public:
+ public:
   TRleCanvas(const TBmpHeader& header, TDecodedImage& image) : Header(header), Image(image) {}
 
   void Put(uint32_t index) {
     if (X < uint64_t(Image.Width) && Y < uint64_t(Image.Height)) {
       const size_t row = Header.ImageRow(static_cast<size_t>(Y));
-      Image.Pixels[row * static_cast<size_t>(Image.Width) + static_cast<size_t>(X)] =
-          Header.PaletteColor(index);
+      Image.Pixels[row * static_cast<size_t>(Image.Width) + static_cast<size_t>(X)] = Header.PaletteColor(index);
     }
     ++X;
   }
@@ -37,7 +36,7 @@ public:
 
   bool Finished() const { return Y >= uint64_t(Image.Height); }
 
-private:
+ private:
   const TBmpHeader& Header;
   TDecodedImage& Image;
   uint64_t X = 0;
@@ -52,7 +51,7 @@ uint32_t RunIndex(uint8_t byte, size_t i, bool fourBit) {
   return i % 2 == 0 ? byte >> 4 : byte & 0x0F;
 }
 
-} // namespace
+}  // namespace
 
 TDecodedImage DecodeBmpRle(const TBmpHeader& header, std::span<const uint8_t> file) {
   const TLittleEndianReader reader(file, "BMP RLE data is truncated");
@@ -89,4 +88,4 @@ TDecodedImage DecodeBmpRle(const TBmpHeader& header, std::span<const uint8_t> fi
   return image;
 }
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

@@ -12,4 +12,4 @@ namespace zarnel::imaging {
 // line or an early end of the picture) stay black; runs past the right edge are clipped.
 TDecodedImage DecodeBmpRle(const TBmpHeader& header, std::span<const uint8_t> file);
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

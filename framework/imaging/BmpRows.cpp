@@ -58,7 +58,7 @@ TRowDecoder SelectRowDecoder(const TBmpHeader& header) {
   return MaskedRowDecoder(header);
 }
 
-} // namespace
+}  // namespace
 
 TDecodedImage DecodeBmpRows(const TBmpHeader& header, std::span<const uint8_t> file) {
   const TRowDecoder decodeRow = SelectRowDecoder(header);
@@ -76,4 +76,4 @@ TDecodedImage DecodeBmpRows(const TBmpHeader& header, std::span<const uint8_t> f
   return image;
 }
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

@@ -10,7 +10,7 @@ std::string SizeText(int64_t width, int64_t height) {
   return std::to_string(width) + " x " + std::to_string(height) + " pixels";
 }
 
-} // namespace
+}  // namespace
 
 void CheckPictureSize(int64_t width, int64_t height) {
   if (width <= 0 || height <= 0) {
@@ -31,4 +31,4 @@ TDecodedImage AllocateImage(int64_t width, int64_t height) {
   return image;
 }
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

@@ -16,7 +16,7 @@ struct TDecodedImage {
 
 // Every failure to decode or encode a picture; the message says what is wrong.
 class EImageError : public std::runtime_error {
-public:
+ public:
   using std::runtime_error::runtime_error;
 };
 
@@ -34,4 +34,4 @@ constexpr uint32_t MakePixel(uint8_t red, uint8_t green, uint8_t blue) {
   return (uint32_t{red} << 16) | (uint32_t{green} << 8) | blue;
 }
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

@@ -15,21 +15,21 @@ namespace {
 
 bool SetOutputColour(TJpegSession& session) {
   switch (session.Info.jpeg_color_space) {
-  case JCS_GRAYSCALE:
-    // Expanded to grey RGB by us: not every libjpeg converts grey to RGB itself.
-    session.Info.out_color_space = JCS_GRAYSCALE;
-    return true;
-  case JCS_YCbCr:
-  case JCS_RGB:
-    session.Info.out_color_space = JCS_RGB;
-    return true;
-  case JCS_CMYK:
-  case JCS_YCCK:
-    std::snprintf(session.Message, sizeof session.Message, "CMYK pictures are not supported");
-    return false;
-  default:
-    std::snprintf(session.Message, sizeof session.Message, "unsupported colour space");
-    return false;
+    case JCS_GRAYSCALE:
+      // Expanded to grey RGB by us: not every libjpeg converts grey to RGB itself.
+      session.Info.out_color_space = JCS_GRAYSCALE;
+      return true;
+    case JCS_YCbCr:
+    case JCS_RGB:
+      session.Info.out_color_space = JCS_RGB;
+      return true;
+    case JCS_CMYK:
+    case JCS_YCCK:
+      std::snprintf(session.Message, sizeof session.Message, "CMYK pictures are not supported");
+      return false;
+    default:
+      std::snprintf(session.Message, sizeof session.Message, "unsupported colour space");
+      return false;
   }
 }
 
@@ -80,23 +80,21 @@ bool ReadPixels(TJpegSession& session, JSAMPLE* samples, uint32_t* pixels) {
   return true;
 }
 
-[[noreturn]] void Fail(const TJpegSession& session) {
-  throw EImageError(std::string("JPEG: ") + session.Message);
-}
+[[noreturn]] void Fail(const TJpegSession& session) { throw EImageError(std::string("JPEG: ") + session.Message); }
 
 // Releases libjpeg's memory however the decode ends.
 class TSessionCloser {
-public:
+ public:
   explicit TSessionCloser(TJpegSession& session) : Session(session) {}
   ~TSessionCloser() { jpeg_destroy_decompress(&Session.Info); }
   TSessionCloser(const TSessionCloser&) = delete;
   TSessionCloser& operator=(const TSessionCloser&) = delete;
 
-private:
+ private:
   TJpegSession& Session;
 };
 
-} // namespace
+}  // namespace
 
 TDecodedImage DecodeJpeg(std::span<const uint8_t> file) {
   // libjpeg takes the size as unsigned long, which is 32 bits on Windows.
@@ -117,4 +115,4 @@ TDecodedImage DecodeJpeg(std::span<const uint8_t> file) {
   return image;
 }
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

@@ -12,4 +12,4 @@ namespace zarnel::imaging {
 // files and files with more than MaxJpegScans scans fail with EImageError.
 TDecodedImage DecodeJpeg(std::span<const uint8_t> file);
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

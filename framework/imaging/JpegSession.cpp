@@ -35,9 +35,9 @@ void OnProgress(j_common_ptr info) {
   }
 }
 
-} // extern "C"
+}  // extern "C"
 
-} // namespace
+}  // namespace
 
 void InstallErrorHandlers(TJpegSession& session) {
   session.Info.err = jpeg_std_error(&session.Errors);
@@ -51,4 +51,4 @@ void InstallScanLimit(TJpegSession& session) {
   session.Info.progress = &session.Progress;
 }
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

@@ -1,9 +1,10 @@
 #pragma once
 
-// libjpeg needs FILE declared before its header.
 #include <csetjmp>
+#include <cstddef>
 #include <cstdio>
 
+// After <cstddef> and <cstdio>: libjpeg's header uses size_t and FILE without including them.
 #include <jpeglib.h>
 
 namespace zarnel::imaging {
@@ -28,4 +29,4 @@ void InstallErrorHandlers(TJpegSession& session);
 // Call after jpeg_create_decompress, which clears the progress pointer.
 void InstallScanLimit(TJpegSession& session);
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

@@ -13,7 +13,7 @@ namespace zarnel::imaging {
 // Bounds-checked little-endian reads at absolute offsets of an untrusted file; a read past the
 // end throws EImageError with the message given at construction.
 class TLittleEndianReader {
-public:
+ public:
   TLittleEndianReader(std::span<const uint8_t> data, std::string truncatedMessage)
       : Data(data), TruncatedMessage(std::move(truncatedMessage)) {}
 
@@ -33,16 +33,15 @@ public:
 
   uint32_t U32(size_t offset) const {
     const auto bytes = Bytes(offset, 4);
-    return uint32_t{bytes[0]} | (uint32_t{bytes[1]} << 8) | (uint32_t{bytes[2]} << 16) |
-           (uint32_t{bytes[3]} << 24);
+    return uint32_t{bytes[0]} | (uint32_t{bytes[1]} << 8) | (uint32_t{bytes[2]} << 16) | (uint32_t{bytes[3]} << 24);
   }
 
   // Two's complement, as the file stores it (well defined since C++20).
   int32_t I32(size_t offset) const { return static_cast<int32_t>(U32(offset)); }
 
-private:
+ private:
   std::span<const uint8_t> Data;
   std::string TruncatedMessage;
 };
 
-} // namespace zarnel::imaging
+}  // namespace zarnel::imaging

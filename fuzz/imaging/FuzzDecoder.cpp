@@ -36,7 +36,7 @@ void CheckPicture(const TDecodedImage& image) {
   }
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TDecodedImage image;

@@ -20,8 +20,7 @@ class BarPaint : public testing::Test {
   // Every pixel of columns [x0, x1) is `color`.
   static void ExpectColumns(const TPixels& px, int32_t x0, int32_t x1, TColor color) {
     for (int32_t y = 0; y < px.Height; ++y)
-      for (int32_t x = x0; x < x1; ++x)
-        ASSERT_EQ(px.At(x, y), color) << "at (" << x << ", " << y << ")";
+      for (int32_t x = x0; x < x1; ++x) ASSERT_EQ(px.At(x, y), color) << "at (" << x << ", " << y << ")";
   }
   // True when a write drew at once: the scribble put on the window just before is gone.
   template <typename Write>
@@ -180,8 +179,8 @@ TEST_F(BarPaint, HandlerWritingThePositionIsOverriddenByTheOuterWrite) {
     if (value == 90) bar.SetPosition(10);
   };
   bar.SetPosition(90);
-  EXPECT_EQ(bar.Position(), 90);   // the outer write stores last
-  EXPECT_EQ(bar.PerCent(), 10);    // the cached view is the inner write's
+  EXPECT_EQ(bar.Position(), 90);  // the outer write stores last
+  EXPECT_EQ(bar.PerCent(), 10);   // the cached view is the inner write's
 }
 
 TEST_F(BarPaint, ResizeRebuildsTheBuffersAtTheNextPaint) {
@@ -204,7 +203,7 @@ TEST_F(BarPaint, ResizeRebuildsTheBuffersAtTheNextPaint) {
 TEST_F(BarPaint, TransparentColourShowsTheHostBackgroundInTheFlatPath) {
   const TColor background = 0x00FF00;
   bar.SetColor(background);
-  bar.SetPosition(57);  // the caption straddles the split at column 76
+  bar.SetPosition(57);            // the caption straddles the split at column 76
   bar.SetTransparentColor(true);  // key 0xFFFFFF: the right region and the left caption colour match
   const TPixels px = CaptureClient(wnd);
   int leftCaption = 0, rightCaption = 0;

@@ -124,7 +124,7 @@ TEST_F(Caption, NewFontShowsAtTheNextPaintRequestNotBefore) {
   bar.Font().SetStyle(fsBold);
   bar.Font().SetHeight(-16);
   EXPECT_EQ(CaptureClient(wnd).Data, before.Data);  // nothing drawn yet
-  EXPECT_EQ(bar.CaptionWidth(), widthBefore);        // the buffers still hold the old font
+  EXPECT_EQ(bar.CaptionWidth(), widthBefore);       // the buffers still hold the old font
   host.Settle();
   const TInk ink = CaptionInk(CaptureClient(wnd), 27);
   EXPECT_GT(ink.bottom - ink.top, CaptionInk(before, 27).bottom - CaptionInk(before, 27).top);

@@ -29,7 +29,9 @@ struct TBytes {
     return *this;
   }
   TBytes& Ident(const std::string& s) { return Raw({7}).Short(s); }
-  TBytes& Header(const std::string& className = "TZarnel2Pro") { return Raw({'T', 'P', 'F', '0'}).Short(className).Raw({0}); }
+  TBytes& Header(const std::string& className = "TZarnel2Pro") {
+    return Raw({'T', 'P', 'F', '0'}).Short(className).Raw({0});
+  }
 };
 
 ComPtr<IStream> NewStream(const Bytes& content = {}) {
@@ -96,20 +98,34 @@ TEST_F(ComponentStream, WorkedExampleByteForByte) {
   bar.SetRepaintStep(5);
   const Bytes expected = TBytes{}
                              .Header()
-                             .Short("Left").Raw({2, 0})
-                             .Short("Top").Raw({2, 0})
-                             .Short("Width").Raw({3, 0x85, 0})
-                             .Short("Height").Raw({2, 0x14})
-                             .Short("RepaintStepOffset").Raw({2, 0})
-                             .Short("RepaintStep").Raw({2, 5})
-                             .Short("TransparentColor").Raw({8})
-                             .Short("TransparentColorValue").Ident("clWhite")
-                             .Short("ColorLeft").Ident("clNavy")
-                             .Short("ColorRight").Ident("clWhite")
-                             .Short("BorderWidth").Raw({2, 0})
-                             .Short("FontColorLeft").Ident("clWhite")
-                             .Short("FontColorRight").Ident("clBlack")
-                             .Short("Position").Raw({2, 0x14})
+                             .Short("Left")
+                             .Raw({2, 0})
+                             .Short("Top")
+                             .Raw({2, 0})
+                             .Short("Width")
+                             .Raw({3, 0x85, 0})
+                             .Short("Height")
+                             .Raw({2, 0x14})
+                             .Short("RepaintStepOffset")
+                             .Raw({2, 0})
+                             .Short("RepaintStep")
+                             .Raw({2, 5})
+                             .Short("TransparentColor")
+                             .Raw({8})
+                             .Short("TransparentColorValue")
+                             .Ident("clWhite")
+                             .Short("ColorLeft")
+                             .Ident("clNavy")
+                             .Short("ColorRight")
+                             .Ident("clWhite")
+                             .Short("BorderWidth")
+                             .Raw({2, 0})
+                             .Short("FontColorLeft")
+                             .Ident("clWhite")
+                             .Short("FontColorRight")
+                             .Ident("clBlack")
+                             .Short("Position")
+                             .Raw({2, 0x14})
                              .Raw({0, 0})
                              .b;
   ASSERT_EQ(expected.size(), 243u);
@@ -251,7 +267,16 @@ TEST_F(ComponentStream, ValuesApplyThroughTheSettersWithTheirRepaints) {
 }
 
 TEST_F(ComponentStream, UnknownPropertyFailsAfterEarlierOnesApplied) {
-  const Bytes s = TBytes{}.Header().Short("ColorLeft").Ident("clRed").Short("Bogus").Raw({2, 1}).Short("Max").Raw({2, 7}).Raw({0, 0}).b;
+  const Bytes s = TBytes{}
+                      .Header()
+                      .Short("ColorLeft")
+                      .Ident("clRed")
+                      .Short("Bogus")
+                      .Raw({2, 1})
+                      .Short("Max")
+                      .Raw({2, 7})
+                      .Raw({0, 0})
+                      .b;
   try {
     Load(s, bar);
     FAIL() << "loaded";
@@ -265,7 +290,15 @@ TEST_F(ComponentStream, UnknownPropertyFailsAfterEarlierOnesApplied) {
 
 TEST_F(ComponentStream, FlagPrefixMixedCaseAndBadValues) {
   // Flag prefix without and with its integer; names and identifiers in any letter case.
-  Load(TBytes{}.Raw({'T', 'P', 'F', '0', 0xF0}).Short("TZarnel2Pro").Raw({0}).Short("colorleft").Ident("CLNAVY").Raw({0, 0}).b, bar);
+  Load(TBytes{}
+           .Raw({'T', 'P', 'F', '0', 0xF0})
+           .Short("TZarnel2Pro")
+           .Raw({0})
+           .Short("colorleft")
+           .Ident("CLNAVY")
+           .Raw({0, 0})
+           .b,
+       bar);
   EXPECT_EQ(bar.ColorLeft(), 0x800000u);
   Load(TBytes{}.Raw({'T', 'P', 'F', '0', 0xF2, 2, 5}).Short("X").Raw({0}).Short("MAX").Raw({2, 50}).Raw({0, 0}).b, bar);
   EXPECT_EQ(bar.Max(), 50);

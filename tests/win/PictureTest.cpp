@@ -23,7 +23,8 @@ std::string TempPath(const std::string& name) {
 }
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 // 200 wide: upper half red, lower half blue, a key-coloured column in each half; with an odd
@@ -90,9 +91,10 @@ TEST_F(Picture, LowerCaseJpgLoadsWithoutTouchingTransparency) {
   bar.SetShowText(false);
   const TPixels px = Shown();
   auto looksLike = [](TColor c, int r, int g, int b) {
-    return std::abs(int(c & 0xFF) - r) < 12 && std::abs(int((c >> 8) & 0xFF) - g) < 12 && std::abs(int(c >> 16) - b) < 12;
+    return std::abs(int(c & 0xFF) - r) < 12 && std::abs(int((c >> 8) & 0xFF) - g) < 12 &&
+           std::abs(int(c >> 16) - b) < 12;
   };
-  EXPECT_TRUE(looksLike(px.At(10, 10), 255, 128, 0)) << std::hex << px.At(10, 10);   // upper half: orange
+  EXPECT_TRUE(looksLike(px.At(10, 10), 255, 128, 0)) << std::hex << px.At(10, 10);      // upper half: orange
   EXPECT_TRUE(looksLike(px.At(150, 10), 192, 192, 192)) << std::hex << px.At(150, 10);  // lower half: grey
 }
 

@@ -1,7 +1,6 @@
-#include "Frame.h"
-
 #include <gtest/gtest.h>
 
+#include "Frame.h"
 #include "FrameworkError.h"
 
 namespace zarnel {
@@ -21,22 +20,17 @@ struct FrameCase {
 // DrawEdge arguments and ring widths for the frames the control can show.
 TEST(FrameSettings, RingWidthAndDrawEdgeArguments) {
   const FrameCase cases[] = {
-      {bkNone, bvRaised, bvLowered, 0, false, 0, 6, 0xA00F},
-      {bkNone, bvRaised, bvLowered, 4, true, 4, 6, 0x200F},
-      {bkTile, bvRaised, bvLowered, 0, true, 2, 6, 0x200F},
-      {bkTile, bvRaised, bvLowered, 0, false, 2, 6, 0xA00F},
-      {bkSoft, bvRaised, bvLowered, 3, true, 5, 6, 0x300F},
-      {bkFlat, bvRaised, bvLowered, 0, true, 2, 6, 0x600F},
-      {bkFlat, bvRaised, bvLowered, 1, false, 3, 6, 0xE00F},
-      {bkTile, bvNone, bvNone, 0, true, 0, 0, 0x200F},
-      {bkTile, bvRaised, bvSpace, 0, true, 2, 4, 0x200F},
-      {bkSoft, bvLowered, bvRaised, 2, true, 4, 9, 0x300F},
+      {bkNone, bvRaised, bvLowered, 0, false, 0, 6, 0xA00F}, {bkNone, bvRaised, bvLowered, 4, true, 4, 6, 0x200F},
+      {bkTile, bvRaised, bvLowered, 0, true, 2, 6, 0x200F},  {bkTile, bvRaised, bvLowered, 0, false, 2, 6, 0xA00F},
+      {bkSoft, bvRaised, bvLowered, 3, true, 5, 6, 0x300F},  {bkFlat, bvRaised, bvLowered, 0, true, 2, 6, 0x600F},
+      {bkFlat, bvRaised, bvLowered, 1, false, 3, 6, 0xE00F}, {bkTile, bvNone, bvNone, 0, true, 0, 0, 0x200F},
+      {bkTile, bvRaised, bvSpace, 0, true, 2, 4, 0x200F},    {bkSoft, bvLowered, bvRaised, 2, true, 4, 9, 0x300F},
       {bkTile, bvSpace, bvNone, 0, true, 1, 0, 0x200F},
   };
   for (const auto& c : cases) {
     TFrameSettings f{c.kind, c.inner, c.outer, c.border, c.ctl3d};
-    SCOPED_TRACE(testing::Message() << "kind " << int(c.kind) << " inner " << int(c.inner) << " outer "
-                                    << int(c.outer) << " border " << c.border);
+    SCOPED_TRACE(testing::Message() << "kind " << int(c.kind) << " inner " << int(c.inner) << " outer " << int(c.outer)
+                                    << " border " << c.border);
     EXPECT_EQ(f.Thickness(), c.thickness);
     EXPECT_EQ(f.EdgeStyle(), c.edge);
     EXPECT_EQ(f.EdgeFlags(), c.flags);

@@ -9,11 +9,11 @@ namespace {
 TEST(BmpEncode, WritesBottomUp24BitFile) {
   const TDecodedImage image{2, 2, {0x112233, 0x445566, 0x778899, 0xAABBCC}};
   const std::vector<uint8_t> expected{
-      'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,       // file header
-      40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0,      // size, width, height, planes, bits
-      0, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,       // BI_RGB, image size, resolution
-      0, 0, 0, 0, 0, 0, 0, 0,                                // no colour table
-      0x99, 0x88, 0x77, 0xCC, 0xBB, 0xAA, 0, 0,              // bottom row first, padded
+      'B',  'M',  70,   0,    0,    0,    0, 0, 0, 0, 54, 0, 0, 0,         // file header
+      40,   0,    0,    0,    2,    0,    0, 0, 2, 0, 0,  0, 1, 0, 24, 0,  // size, width, height, planes, bits
+      0,    0,    0,    0,    16,   0,    0, 0, 0, 0, 0,  0, 0, 0, 0,  0,  // BI_RGB, image size, resolution
+      0,    0,    0,    0,    0,    0,    0, 0,                            // no colour table
+      0x99, 0x88, 0x77, 0xCC, 0xBB, 0xAA, 0, 0,                            // bottom row first, padded
       0x33, 0x22, 0x11, 0x66, 0x55, 0x44, 0, 0};
   EXPECT_EQ(EncodeBmp24(image), expected);
 }
@@ -43,5 +43,5 @@ TEST(BmpEncode, RejectsInconsistentPicture) {
   }
 }
 
-} // namespace
-} // namespace zarnel::imaging::test
+}  // namespace
+}  // namespace zarnel::imaging::test

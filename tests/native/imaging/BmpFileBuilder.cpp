@@ -14,7 +14,7 @@ void Put32(std::vector<uint8_t>& out, uint32_t value) {
   Put16(out, value >> 16);
 }
 
-} // namespace
+}  // namespace
 
 std::vector<uint8_t> BuildBmp(const TBmpFields& fields) {
   const bool core = fields.HeaderSize == 12;
@@ -31,7 +31,7 @@ std::vector<uint8_t> BuildBmp(const TBmpFields& fields) {
     Put16(header, 1);
     Put16(header, fields.BitCount);
     Put32(header, fields.Compression);
-    Put32(header, 0); // image size
+    Put32(header, 0);  // image size
     Put32(header, 2835);
     Put32(header, 2835);
     Put32(header, fields.ColorsUsed);
@@ -63,4 +63,4 @@ std::vector<uint8_t> BuildBmp(const TBmpFields& fields) {
   return file;
 }
 
-} // namespace zarnel::imaging::test
+}  // namespace zarnel::imaging::test

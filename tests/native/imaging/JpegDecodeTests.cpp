@@ -41,8 +41,7 @@ void ExpectQuadrants(const TDecodedImage& image) {
   ExpectNear(At(image, 24, 8), Green, "top right");
   ExpectNear(At(image, 8, 24), Blue, "bottom left");
   ExpectNear(At(image, 24, 24), White, "bottom right");
-  EXPECT_TRUE(
-      std::all_of(image.Pixels.begin(), image.Pixels.end(), [](uint32_t p) { return p <= 0xFFFFFF; }));
+  EXPECT_TRUE(std::all_of(image.Pixels.begin(), image.Pixels.end(), [](uint32_t p) { return p <= 0xFFFFFF; }));
 }
 
 bool HasMarker(const std::vector<uint8_t>& file, uint8_t marker) {
@@ -118,11 +117,7 @@ TEST(JpegDecode, TruncatedFilesFail) {
 
 TEST(JpegDecode, GarbageFails) {
   const std::vector<uint8_t> cases[] = {
-      {},
-      {0xFF},
-      {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0},
-      {0xFF, 0xD8, 0xFF, 0xD9},
-      EncodeBmp24(Quadrants()),
+      {}, {0xFF}, {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0}, {0xFF, 0xD8, 0xFF, 0xD9}, EncodeBmp24(Quadrants()),
   };
   for (const auto& file : cases) {
     ExpectError(file, "JPEG: ");
@@ -140,5 +135,5 @@ TEST(JpegDecode, WarningsAreSilentAndHarmless) {
   EXPECT_EQ(image.Pixels, DecodeJpeg(clean).Pixels);
 }
 
-} // namespace
-} // namespace zarnel::imaging::test
+}  // namespace
+}  // namespace zarnel::imaging::test

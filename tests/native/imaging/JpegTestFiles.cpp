@@ -1,9 +1,12 @@
 #include "JpegTestFiles.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
-#include <jpeglib.h>
 #include <stdexcept>
+
+// After <cstddef> and <cstdio>: libjpeg's header uses size_t and FILE without including them.
+#include <jpeglib.h>
 
 namespace zarnel::imaging::test {
 
@@ -11,7 +14,7 @@ namespace {
 
 // 63 single-coefficient AC bands and the DC band, each refined by successive approximation.
 constexpr int Bands = 64;
-constexpr int MaxPassesPerBand = 11; // libjpeg allows point transforms 0 to 10 for 8-bit samples
+constexpr int MaxPassesPerBand = 11;  // libjpeg allows point transforms 0 to 10 for 8-bit samples
 
 uint8_t Channel(uint32_t pixel, int shift) { return static_cast<uint8_t>(pixel >> shift); }
 
@@ -19,16 +22,16 @@ std::vector<JSAMPLE> Samples(const TDecodedImage& picture, TJpegKind kind) {
   std::vector<JSAMPLE> samples;
   for (uint32_t pixel : picture.Pixels) {
     switch (kind) {
-    case TJpegKind::Grey:
-      samples.push_back(Channel(pixel, 8));
-      break;
-    case TJpegKind::Cmyk:
-      samples.insert(samples.end(), {static_cast<JSAMPLE>(255 - Channel(pixel, 16)),
-                                     static_cast<JSAMPLE>(255 - Channel(pixel, 8)),
-                                     static_cast<JSAMPLE>(255 - Channel(pixel, 0)), 0});
-      break;
-    default:
-      samples.insert(samples.end(), {Channel(pixel, 16), Channel(pixel, 8), Channel(pixel, 0)});
+      case TJpegKind::Grey:
+        samples.push_back(Channel(pixel, 8));
+        break;
+      case TJpegKind::Cmyk:
+        samples.insert(samples.end(),
+                       {static_cast<JSAMPLE>(255 - Channel(pixel, 16)), static_cast<JSAMPLE>(255 - Channel(pixel, 8)),
+                        static_cast<JSAMPLE>(255 - Channel(pixel, 0)), 0});
+        break;
+      default:
+        samples.insert(samples.end(), {Channel(pixel, 16), Channel(pixel, 8), Channel(pixel, 0)});
     }
   }
   return samples;
@@ -66,8 +69,7 @@ std::vector<uint8_t> Compress(const TDecodedImage& picture, TJpegKind kind, int 
   info.in_color_space = grey ? JCS_GRAYSCALE : kind == TJpegKind::Cmyk ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, 95, TRUE);
-  const std::vector<jpeg_scan_info> script =
-      scans > 0 ? ProgressiveScript(scans) : std::vector<jpeg_scan_info>{};
+  const std::vector<jpeg_scan_info> script = scans > 0 ? ProgressiveScript(scans) : std::vector<jpeg_scan_info>{};
   if (!script.empty()) {
     info.scan_info = script.data();
     info.num_scans = static_cast<int>(script.size());
@@ -89,14 +91,12 @@ std::vector<uint8_t> Compress(const TDecodedImage& picture, TJpegKind kind, int 
   return file;
 }
 
-} // namespace
+}  // namespace
 
-std::vector<uint8_t> EncodeJpeg(const TDecodedImage& picture, TJpegKind kind) {
-  return Compress(picture, kind, 0);
-}
+std::vector<uint8_t> EncodeJpeg(const TDecodedImage& picture, TJpegKind kind) { return Compress(picture, kind, 0); }
 
 std::vector<uint8_t> EncodeJpegWithScans(const TDecodedImage& picture, int scans) {
   return Compress(picture, TJpegKind::Grey, scans);
 }
 
-} // namespace zarnel::imaging::test
+}  // namespace zarnel::imaging::test

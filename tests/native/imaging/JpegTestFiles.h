@@ -17,4 +17,4 @@ std::vector<uint8_t> EncodeJpeg(const TDecodedImage& picture, TJpegKind kind);
 // band by successive approximation.
 std::vector<uint8_t> EncodeJpegWithScans(const TDecodedImage& picture, int scans);
 
-} // namespace zarnel::imaging::test
+}  // namespace zarnel::imaging::test

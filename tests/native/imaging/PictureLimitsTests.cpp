@@ -8,14 +8,14 @@ namespace {
 struct TSizeCase {
   int64_t Width;
   int64_t Height;
-  const char* Error; // nullptr: accepted
+  const char* Error;  // nullptr: accepted
 };
 
 const TSizeCase SizeCases[] = {
     {1, 1, nullptr},
     {32767, 1, nullptr},
     {1, 32767, nullptr},
-    {8192, 4096, nullptr}, // exactly 2^25 pixels
+    {8192, 4096, nullptr},  // exactly 2^25 pixels
     {32768, 1, "picture too large: 32768 x 1 pixels"},
     {1, 32768, "picture too large: 1 x 32768 pixels"},
     {8193, 4096, "picture too large: 8193 x 4096 pixels"},
@@ -53,5 +53,5 @@ TEST(AllocateImage, GivesBlackPictureOfTheSize) {
   EXPECT_THROW(AllocateImage(40000, 1), EImageError);
 }
 
-} // namespace
-} // namespace zarnel::imaging::test
+}  // namespace
+}  // namespace zarnel::imaging::test

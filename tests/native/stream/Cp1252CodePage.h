@@ -7,9 +7,9 @@ namespace zarnel::stream::testing {
 // Windows-1252, mapped as Windows maps it: the five unassigned bytes stand for the C1 controls of
 // the same value, and characters without a byte become '?'.
 class TCp1252CodePage final : public ICodePage {
-public:
-    std::u16string ToUtf16(std::string_view text) const override;
-    std::string FromUtf16(std::u16string_view text) const override;
+ public:
+  std::u16string ToUtf16(std::string_view text) const override;
+  std::string FromUtf16(std::u16string_view text) const override;
 };
 
-} // namespace zarnel::stream::testing
+}  // namespace zarnel::stream::testing

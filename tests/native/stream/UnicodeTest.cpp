@@ -1,56 +1,53 @@
-#include "Unicode.h"
-
 #include <gtest/gtest.h>
+
+#include "Unicode.h"
 
 namespace zarnel::stream {
 namespace {
 
 using namespace std::literals;
 
-TEST(Unicode, WellFormedTextConvertsBothWays)
-{
-    const std::pair<std::string, std::u16string> cases[] = {
-        {"", u""},
-        {"abc", u"abc"},
-        {"\xC3\xA9", u"\u00E9"},
-        {"\xE2\x82\xAC", u"\u20AC"},
-        {"\xEF\xBF\xBF", u"\uFFFF"},
-        {"\xF0\x9F\x98\x80", u"\U0001F600"},
-        {"\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
-    };
-    for (const auto& [utf8, utf16] : cases) {
-        SCOPED_TRACE(utf8);
-        EXPECT_EQ(Utf8ToUtf16(utf8), utf16);
-        EXPECT_EQ(Utf16ToUtf8(utf16), utf8);
-    }
+TEST(Unicode, WellFormedTextConvertsBothWays) {
+  const std::pair<std::string, std::u16string> cases[] = {
+      {"", u""},
+      {"abc", u"abc"},
+      {"\xC3\xA9", u"\u00E9"},
+      {"\xE2\x82\xAC", u"\u20AC"},
+      {"\xEF\xBF\xBF", u"\uFFFF"},
+      {"\xF0\x9F\x98\x80", u"\U0001F600"},
+      {"\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
+  };
+  for (const auto& [utf8, utf16] : cases) {
+    SCOPED_TRACE(utf8);
+    EXPECT_EQ(Utf8ToUtf16(utf8), utf16);
+    EXPECT_EQ(Utf16ToUtf8(utf16), utf8);
+  }
 }
 
-TEST(Unicode, MalformedUtf8IsRejected)
-{
-    for (const std::string_view bad : {
-             "\x80",             // continuation without lead
-             "\xC0\x80",         // overlong NUL
-             "\xC1\xBF",         // overlong
-             "\xE0\x9F\xBF",     // overlong three-byte form
-             "\xED\xA0\x80",     // encoded surrogate
-             "\xF0\x8F\xBF\xBF", // overlong four-byte form
-             "\xF4\x90\x80\x80", // above U+10FFFF
-             "\xF5\x80\x80\x80", // lead byte out of range
-             "\xC3",             // cut after the lead
-             "\xE2\x82",         // cut inside
-             "a\xC3(",           // bad continuation
-         }) {
-        SCOPED_TRACE(::testing::PrintToString(std::string(bad)));
-        EXPECT_EQ(Utf8ToUtf16(bad), std::nullopt);
-    }
+TEST(Unicode, MalformedUtf8IsRejected) {
+  for (const std::string_view bad : {
+           "\x80",              // continuation without lead
+           "\xC0\x80",          // overlong NUL
+           "\xC1\xBF",          // overlong
+           "\xE0\x9F\xBF",      // overlong three-byte form
+           "\xED\xA0\x80",      // encoded surrogate
+           "\xF0\x8F\xBF\xBF",  // overlong four-byte form
+           "\xF4\x90\x80\x80",  // above U+10FFFF
+           "\xF5\x80\x80\x80",  // lead byte out of range
+           "\xC3",              // cut after the lead
+           "\xE2\x82",          // cut inside
+           "a\xC3(",            // bad continuation
+       }) {
+    SCOPED_TRACE(::testing::PrintToString(std::string(bad)));
+    EXPECT_EQ(Utf8ToUtf16(bad), std::nullopt);
+  }
 }
 
-TEST(Unicode, UnpairedSurrogatesAreRejected)
-{
-    for (const std::u16string_view bad : {u"\xD800"sv, u"\xDC00"sv, u"a\xD800z"sv, u"\xDC00\xD800"sv}) {
-        EXPECT_EQ(Utf16ToUtf8(bad), std::nullopt);
-    }
+TEST(Unicode, UnpairedSurrogatesAreRejected) {
+  for (const std::u16string_view bad : {u"\xD800"sv, u"\xDC00"sv, u"a\xD800z"sv, u"\xDC00\xD800"sv}) {
+    EXPECT_EQ(Utf16ToUtf8(bad), std::nullopt);
+  }
 }
 
-} // namespace
-} // namespace zarnel::stream
+}  // namespace
+}  // namespace zarnel::stream
