@@ -73,7 +73,9 @@ class Frame : public testing::Test {
     for (int32_t y = 0; y < actual.Height; ++y)
       for (int32_t x = 0; x < actual.Width; ++x) {
         const bool ring = x < t || y < t || x >= actual.Width - t || y >= actual.Height - t;
-        if (ring) ASSERT_EQ(actual.At(x, y), expected.At(x, y)) << "ring pixel " << x << "," << y;
+        if (ring) {
+          ASSERT_EQ(actual.At(x, y), expected.At(x, y)) << "ring pixel " << x << "," << y;
+        }
       }
   }
   TFrameSettings Settings() const {
