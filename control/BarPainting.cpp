@@ -13,13 +13,10 @@ void TZarnel2Pro::PaintBar() {
   TControlCanvas::TLease lease(Canvas());
   const int32_t width = ClientWidth();
   const int32_t height = ClientHeight();
-  if (FLeftBitmap->Width() != width) {
+  // The four buffers always share one size, so the left one speaks for all; each is rebuilt once.
+  if (FLeftBitmap->Width() != width || FLeftBitmap->Height() != height) {
     for (TBitmap* b : {FLeftBitmap.get(), FRightBitmap.get(), FLeftTransBitmap.get(), FRightTransBitmap.get()})
-      b->SetWidth(width);
-  }
-  if (FLeftBitmap->Height() != height) {
-    for (TBitmap* b : {FLeftBitmap.get(), FRightBitmap.get(), FLeftTransBitmap.get(), FRightTransBitmap.get()})
-      b->SetHeight(height);
+      b->SetSize(width, height);
   }
   if (FCustomBitMapActive)
     PaintCustom();

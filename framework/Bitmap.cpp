@@ -62,8 +62,7 @@ TColor TBitmap::EffectiveTransparentColor() {
   if (FWidth <= 0 || FHeight <= 0) return 0;
   ::GdiFlush();
   const uint32_t px = FBits[static_cast<size_t>(FHeight - 1) * static_cast<size_t>(FWidth)];
-  // DIB memory is 0x00RRGGBB; colours are 0x00BBGGRR.
-  return ((px & 0xFF) << 16) | (px & 0xFF00) | ((px >> 16) & 0xFF);
+  return ColorFromDibPixel(px);
 }
 
 void TBitmap::LoadFromImage(const imaging::TDecodedImage& image) {

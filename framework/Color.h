@@ -17,6 +17,8 @@ inline constexpr TColor clWindowText = clSystemColor | 8;
 inline constexpr TColor clBtnFace = clSystemColor | 15;
 
 constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == clSystemColor || (c & 0x80000000u) != 0; }
+// A 32-bit DIB stores 0x00RRGGBB; colours keep red in the low byte.
+constexpr TColor ColorFromDibPixel(uint32_t px) { return ((px & 0xFF) << 16) | (px & 0xFF00) | ((px >> 16) & 0xFF); }
 constexpr int SystemColorIndex(TColor c) { return static_cast<int>(c & 0xFF); }
 
 }  // namespace zarnel

@@ -11,12 +11,8 @@ namespace {
 
 constexpr TColor Magenta = 0xFF00FF;  // never drawn by the control
 
-class BarPaint : public testing::Test {
+class BarPaint : public HostedControl {
  protected:
-  TControlHost host;
-  TZarnel2Pro& bar = host.Control();
-  HWND wnd = host.ControlWindow();
-
   // Every pixel of columns [x0, x1) is `color`.
   static void ExpectColumns(const TPixels& px, int32_t x0, int32_t x1, TColor color) {
     for (int32_t y = 0; y < px.Height; ++y)

@@ -40,12 +40,7 @@ TInk CaptionInk(const TPixels& px, int32_t split, TColor leftBack = Navy, TColor
   return ink;
 }
 
-class Caption : public testing::Test {
- protected:
-  TControlHost host;
-  TZarnel2Pro& bar = host.Control();
-  HWND wnd = host.ControlWindow();
-};
+class Caption : public HostedControl {};
 
 TEST_F(Caption, DefaultCaptionIsCentredBlackOnWhiteRightOfTheSplit) {
   const int32_t w = MeasureInDefaultFont("20 %");

@@ -71,11 +71,8 @@ bool Contains(const Bytes& stream, const std::string& text) {
   return std::search(stream.begin(), stream.end(), text.begin(), text.end()) != stream.end();
 }
 
-class ComponentStream : public testing::Test {
+class ComponentStream : public HostedControl {
  protected:
-  TControlHost host;
-  TZarnel2Pro& bar = host.Control();
-
   Bytes Saved() {
     auto s = NewStream();
     SaveControl(s.Get(), bar);

@@ -56,12 +56,8 @@ TPixels ExpectedFrame(int32_t w, int32_t h, const TFrameSettings& f) {
   return out;
 }
 
-class Frame : public testing::Test {
+class Frame : public HostedControl {
  protected:
-  TControlHost host;
-  TZarnel2Pro& bar = host.Control();
-  HWND wnd = host.ControlWindow();
-
   void SetUp() override { bar.SetColor(Background); }
 
   // Every pixel of the ring outside the client area matches the platform's own drawing.

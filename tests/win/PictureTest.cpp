@@ -42,11 +42,8 @@ std::vector<uint8_t> TwoLookBmp(int32_t height) {
   return imaging::EncodeBmp24(img);
 }
 
-class Picture : public testing::Test {
+class Picture : public HostedControl {
  protected:
-  TControlHost host;
-  TZarnel2Pro& bar = host.Control();
-  HWND wnd = host.ControlWindow();
   std::string oddBmp = TempPath("odd.bmp");
   std::string evenBmp = TempPath("even.bmp");
 

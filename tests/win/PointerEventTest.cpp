@@ -13,11 +13,8 @@ namespace {
 
 using TLog = std::vector<std::string>;
 
-class PointerEvents : public testing::Test {
+class PointerEvents : public HostedControl {
  protected:
-  TControlHost host;
-  TZarnel2Pro& bar = host.Control();
-  HWND wnd = host.ControlWindow();
   TLog log;
   bool logMoves = false;
 

@@ -1,5 +1,7 @@
 #pragma once
 // A shown form with one progress control in it, the way a container holds it.
+#include <gtest/gtest.h>
+
 #include <memory>
 
 #include "Form.h"
@@ -20,6 +22,14 @@ class TControlHost {
  private:
   TForm FForm{nullptr};
   std::unique_ptr<TZarnel2Pro> FControl;
+};
+
+// The fixture of the window tests: one hosted control, its window at hand.
+class HostedControl : public testing::Test {
+ protected:
+  TControlHost host;
+  TZarnel2Pro& bar = host.Control();
+  HWND wnd = host.ControlWindow();
 };
 
 }  // namespace zarnel::test

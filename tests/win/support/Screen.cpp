@@ -26,10 +26,7 @@ TPixels Capture(HDC source, int32_t width, int32_t height) {
   }
   const auto* px = static_cast<const uint32_t*>(bits);
   out.Data.resize(static_cast<size_t>(width) * height);
-  for (size_t i = 0; i < out.Data.size(); ++i) {
-    const uint32_t p = px[i];
-    out.Data[i] = ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
-  }
+  for (size_t i = 0; i < out.Data.size(); ++i) out.Data[i] = ColorFromDibPixel(px[i]);
   return out;
 }
 
