@@ -28,62 +28,62 @@ class TLoadSession {
   TLoadSession& operator=(const TLoadSession&) = delete;
 
   ~TLoadSession() {
-    for (TStreamComponent* component : components_) {
+    for (TStreamComponent* component : FComponents) {
       component->SetReading(false);
       component->SetLoading(false);
     }
   }
 
   void Begin(TStreamComponent& component) {
-    components_.push_back(&component);
+    FComponents.push_back(&component);
     component.SetLoading(true);
     component.SetReading(true);
   }
 
   // Should a Loaded() throw, the destructor still ends the marks of all of them.
   void Complete() {
-    for (TStreamComponent* component : components_) component->SetReading(false);
-    for (TStreamComponent* component : components_) component->Loaded();
-    components_.clear();
+    for (TStreamComponent* component : FComponents) component->SetReading(false);
+    for (TStreamComponent* component : FComponents) component->Loaded();
+    FComponents.clear();
   }
 
  private:
-  std::vector<TStreamComponent*> components_;
+  std::vector<TStreamComponent*> FComponents;
 };
 
 class TComponentLoader {
  public:
-  TComponentLoader(TStreamReader& reader, const ICodePage& codePage) noexcept : reader_(reader), codePage_(codePage) {}
+  TComponentLoader(TStreamReader& reader, const ICodePage& codePage) noexcept : FReader(reader), FCodePage(codePage) {}
 
   void ReadRoot(TStreamComponent& root, const TGlobalNameInUse& isGlobalNameInUse) {
-    reader_.ReadSignature();
-    reader_.SkipFlagPrefix();
-    reader_.ReadShortString();  // the class name: the values go to `root` whatever class wrote them
-    session_.Begin(root);
-    root.SetName(FreeGlobalName(reader_.ReadShortString(), isGlobalNameInUse));
+    FReader.ReadSignature();
+    FReader.SkipFlagPrefix();
+    FReader.ReadShortString();  // the class name: the values go to `root` whatever class wrote them
+    FSession.Begin(root);
+    root.SetName(FreeGlobalName(FReader.ReadShortString(), isGlobalNameInUse));
     ReadContent(root, 0);
-    session_.Complete();
+    FSession.Complete();
   }
 
  private:
   void ReadChild(TStreamComponent& parent, unsigned nesting) {
     if (nesting > MaxChildNesting) throw EStreamError::InvalidStreamFormat();
-    reader_.SkipFlagPrefix();
-    const std::string className = reader_.ReadShortString();
+    FReader.SkipFlagPrefix();
+    const std::string className = FReader.ReadShortString();
     TStreamComponent* child = parent.CreateChild(className);
     if (!child) throw EStreamError::ClassNotFound(className);
-    session_.Begin(*child);
-    child->SetName(reader_.ReadShortString());
+    FSession.Begin(*child);
+    child->SetName(FReader.ReadShortString());
     ReadContent(*child, nesting);
   }
 
   void ReadContent(TStreamComponent& component, unsigned nesting) {
     const TPropertyTable properties = component.PublishedProperties();
-    while (!reader_.EndOfList()) {
-      const std::string path = reader_.ReadShortString();
+    while (!FReader.EndOfList()) {
+      const std::string path = FReader.ReadShortString();
       ReadPropertyAt(properties, path, path);
     }
-    while (!reader_.EndOfList()) ReadChild(component, nesting + 1);
+    while (!FReader.EndOfList()) ReadChild(component, nesting + 1);
   }
 
   // Walks the dotted path through nested objects; `rest` is what is left of `path`.
@@ -93,7 +93,7 @@ class TComponentLoader {
     if (!property) throw EStreamError::PropertyDoesNotExist(path);
     if (dot == std::string_view::npos) {
       if (!property->CanWrite()) throw EStreamError::PropertyIsReadOnly();
-      ReadPropertyValue(reader_, *property, codePage_);
+      ReadPropertyValue(FReader, *property, FCodePage);
       return;
     }
     const auto* object = std::get_if<TObjectProperty>(&property->access);
@@ -101,9 +101,9 @@ class TComponentLoader {
     ReadPropertyAt(object->get(), rest.substr(dot + 1), path);
   }
 
-  TStreamReader& reader_;
-  const ICodePage& codePage_;
-  TLoadSession session_;
+  TStreamReader& FReader;
+  const ICodePage& FCodePage;
+  TLoadSession FSession;
 };
 
 }  // namespace

@@ -67,6 +67,12 @@ void WriteProperties(TStreamWriter& writer, const TPropertyTable& properties, co
                      writer.WriteShortString(name);
                      writer.WriteString(text, codePage);
                    },
+                   [&](const TBinaryProperty& p) {
+                     const std::vector<std::uint8_t> bytes = p.get();
+                     if (bytes.empty()) return;
+                     writer.WriteShortString(name);
+                     writer.WriteBinary(bytes);
+                   },
                    [&](const TObjectProperty& p) { WriteProperties(writer, p.get(), name + ".", codePage); },
                    [](const TEventProperty&) {},
                },

@@ -11,21 +11,21 @@ class TEnumSet {
  public:
   constexpr TEnumSet() noexcept = default;
   constexpr TEnumSet(std::initializer_list<TEnum> members) noexcept {
-    for (const TEnum member : members) bits_ |= std::uint32_t{1} << static_cast<unsigned>(member);
+    for (const TEnum member : members) FBits |= std::uint32_t{1} << static_cast<unsigned>(member);
   }
 
   static constexpr TEnumSet FromBits(std::uint32_t bits) noexcept {
     TEnumSet set;
-    set.bits_ = bits;
+    set.FBits = bits;
     return set;
   }
 
-  constexpr std::uint32_t Bits() const noexcept { return bits_; }
+  constexpr std::uint32_t Bits() const noexcept { return FBits; }
 
   friend constexpr bool operator==(TEnumSet, TEnumSet) noexcept = default;
 
  private:
-  std::uint32_t bits_ = 0;
+  std::uint32_t FBits = 0;
 };
 
 }  // namespace zarnel::stream

@@ -15,14 +15,14 @@ struct TIdentEntry {
 // Names for some values of an integer type (colours, character sets, cursors).
 class TIdentTable {
  public:
-  constexpr explicit TIdentTable(std::span<const TIdentEntry> entries) noexcept : entries_(entries) {}
+  constexpr explicit TIdentTable(std::span<const TIdentEntry> entries) noexcept : FEntries(entries) {}
 
   // A value with several names is written under the first.
   std::optional<std::string_view> NameOf(std::int32_t value) const noexcept;
   std::optional<std::int32_t> ValueOf(std::string_view name) const noexcept;
 
  private:
-  std::span<const TIdentEntry> entries_;
+  std::span<const TIdentEntry> FEntries;
 };
 
 }  // namespace zarnel::stream

@@ -75,12 +75,23 @@ TPropertyInfo SetProperty(std::string_view name, const TSetType& type, TObject& 
   return binding_detail::BindOrdinal<TSetProperty>(name, type, object, get, set, defaultValue);
 }
 
-template <typename TObject>
-TPropertyInfo StringProperty(std::string_view name, TObject& object, std::string (TObject::*get)() const,
+// The getter may hand out the text by value or by reference.
+template <typename TObject, typename TText>
+TPropertyInfo StringProperty(std::string_view name, TObject& object, TText (TObject::*get)() const,
                              void (TObject::*set)(const std::string&)) {
   return {name,
           TStringProperty{[&object, get] { return (object.*get)(); },
                           [&object, set](const std::string& text) { (object.*set)(text); }},
+          {}};
+}
+
+// The getter may hand out the bytes by value or by reference.
+template <typename TObject, typename TBytes>
+TPropertyInfo BinaryProperty(std::string_view name, TObject& object, TBytes (TObject::*get)() const,
+                             void (TObject::*set)(const std::vector<std::uint8_t>&)) {
+  return {name,
+          TBinaryProperty{[&object, get] { return (object.*get)(); },
+                          [&object, set](const std::vector<std::uint8_t>& bytes) { (object.*set)(bytes); }},
           {}};
 }
 

@@ -24,12 +24,12 @@ bool TPropertyInfo::CanWrite() const noexcept {
                     access);
 }
 
-TPropertyTable::TPropertyTable(std::vector<TPropertyInfo> properties) noexcept : properties_(std::move(properties)) {}
+TPropertyTable::TPropertyTable(std::vector<TPropertyInfo> properties) noexcept : FProperties(std::move(properties)) {}
 
 const TPropertyInfo* TPropertyTable::Find(std::string_view name) const noexcept {
   const auto found =
-      std::ranges::find_if(properties_, [name](const TPropertyInfo& p) { return SameText(p.name, name); });
-  return found == properties_.end() ? nullptr : &*found;
+      std::ranges::find_if(FProperties, [name](const TPropertyInfo& p) { return SameText(p.name, name); });
+  return found == FProperties.end() ? nullptr : &*found;
 }
 
 }  // namespace zarnel::stream

@@ -54,6 +54,12 @@ struct TStringProperty {
   std::function<void(const std::string&)> set;
 };
 
+// Bytes the object stores as it likes (a picture's file, say); nothing is written while empty.
+struct TBinaryProperty {
+  std::function<std::vector<std::uint8_t>()> get;
+  std::function<void(const std::vector<std::uint8_t>&)> set;
+};
+
 // A nested object, reached through dotted names ("Font.Height"); it cannot take a value itself.
 struct TObjectProperty {
   std::function<TPropertyTable()> get;
@@ -68,7 +74,9 @@ struct TEventProperty {
 
 struct TPropertyInfo {
   std::string_view name;
-  std::variant<TIntegerProperty, TEnumProperty, TSetProperty, TStringProperty, TObjectProperty, TEventProperty> access;
+  std::variant<TIntegerProperty, TEnumProperty, TSetProperty, TStringProperty, TBinaryProperty, TObjectProperty,
+               TEventProperty>
+      access;
   // When present and false, the property is not written, whatever its value.
   std::function<bool()> isStored;
 
@@ -82,11 +90,11 @@ class TPropertyTable {
   explicit TPropertyTable(std::vector<TPropertyInfo> properties) noexcept;
 
   const TPropertyInfo* Find(std::string_view name) const noexcept;
-  auto begin() const noexcept { return properties_.begin(); }
-  auto end() const noexcept { return properties_.end(); }
+  auto begin() const noexcept { return FProperties.begin(); }
+  auto end() const noexcept { return FProperties.end(); }
 
  private:
-  std::vector<TPropertyInfo> properties_;
+  std::vector<TPropertyInfo> FProperties;
 };
 
 }  // namespace zarnel::stream

@@ -50,6 +50,7 @@ void ReadPropertyValue(TStreamReader& reader, const TPropertyInfo& property, con
           [&](const TEnumProperty& p) { p.set(MemberOrdinal(p.type->members, reader.ReadIdent(reader.ReadTag()))); },
           [&](const TSetProperty& p) { p.set(ReadSetValue(reader, *p.type)); },
           [&](const TStringProperty& p) { p.set(reader.ReadString(reader.ReadTag(), codePage)); },
+          [&](const TBinaryProperty& p) { p.set(reader.ReadBinary(reader.ReadTag())); },
           [](const TObjectProperty&) { throw EStreamError::InvalidPropertyValue(); },
           // An identifier would name a published method, and there are none to name.
           [&](const TEventProperty& p) {

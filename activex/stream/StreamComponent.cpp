@@ -22,9 +22,9 @@ TStreamComponent* TStreamComponent::CreateChild(std::string_view) { return nullp
 
 void TStreamComponent::SetName(std::string_view name) {
   if (!IsValidComponentName(name)) throw EStreamError::InvalidComponentName(name);
-  name_ = name;
+  FName = name;
 }
 
-void TStreamComponent::Loaded() { loading_ = false; }
+void TStreamComponent::Loaded() { FLoading = false; }
 
 }  // namespace zarnel::stream

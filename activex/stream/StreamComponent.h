@@ -23,25 +23,25 @@ class TStreamComponent {
   // holds one; nullptr when this component has no child of that class. By default it has none.
   virtual TStreamComponent* CreateChild(std::string_view className);
 
-  const std::string& Name() const noexcept { return name_; }
+  const std::string& Name() const noexcept { return FName; }
   // Empty, or a valid identifier: letters, digits and underscores, not starting with a digit.
   // Overrides that mirror the name elsewhere call this first: it validates.
   virtual void SetName(std::string_view name);
 
-  bool IsLoading() const noexcept { return loading_; }
-  bool IsReading() const noexcept { return reading_; }
+  bool IsLoading() const noexcept { return FLoading; }
+  bool IsReading() const noexcept { return FReading; }
   // Overridable so that a component can mirror the marks into its own state.
-  virtual void SetLoading(bool loading) noexcept { loading_ = loading; }
-  virtual void SetReading(bool reading) noexcept { reading_ = reading; }
+  virtual void SetLoading(bool loading) noexcept { FLoading = loading; }
+  virtual void SetReading(bool reading) noexcept { FReading = reading; }
 
   // Delivered once all of a stream has been read; clears the loading mark. Overrides that react
   // to the loaded values call this first.
   virtual void Loaded();
 
  private:
-  std::string name_;
-  bool loading_ = false;
-  bool reading_ = false;
+  std::string FName;
+  bool FLoading = false;
+  bool FReading = false;
 };
 
 }  // namespace zarnel::stream

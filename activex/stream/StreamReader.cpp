@@ -1,6 +1,7 @@
 #include "StreamReader.h"
 
 #include <algorithm>
+#include <bit>
 #include <span>
 
 #include "StreamError.h"
@@ -10,27 +11,36 @@ namespace zarnel::stream {
 
 namespace {
 
-constexpr std::uint8_t FlagPrefixMask = 0xF0;
-constexpr std::uint8_t FlagChildPosition = 0x02;
+bool IsAnsiStringTag(TValueTag tag) noexcept { return tag == TValueTag::String || tag == TValueTag::LString; }
+
+void ExpectTag(TValueTag tag, TValueTag expected) {
+  if (tag != expected) throw EStreamError::InvalidPropertyValue();
+}
 
 }  // namespace
 
-TStreamReader::TStreamReader(IByteSource& source) noexcept : source_(source) {}
+TStreamReader::TStreamReader(IByteSource& source) noexcept : FSource(source) {}
 
 TStreamReader::~TStreamReader() {
-  if (end_ > position_) source_.GiveBack(end_ - position_);
+  if (FEnd > FPosition) FSource.GiveBack(FEnd - FPosition);
 }
 
 void TStreamReader::ReadSignature() {
   if (ReadBytes(4) != "TPF0") throw EStreamError::InvalidStreamFormat();
 }
 
-void TStreamReader::SkipFlagPrefix() {
+TFlagPrefix TStreamReader::ReadFlagPrefix() {
   const std::uint8_t flags = PeekByte();
-  if ((flags & FlagPrefixMask) != FlagPrefixMask) return;
+  if ((flags & FlagPrefixMask) != FlagPrefixMask) return {};
   ReadByte();
-  if (flags & FlagChildPosition) ReadInteger(ReadTag());
+  TFlagPrefix prefix;
+  prefix.inherited = (flags & FlagInherited) != 0;
+  prefix.inlined = (flags & FlagInline) != 0;
+  if (flags & FlagChildPosition) prefix.childPosition = ReadInteger(ReadTag());
+  return prefix;
 }
+
+void TStreamReader::SkipFlagPrefix() { ReadFlagPrefix(); }
 
 bool TStreamReader::EndOfList() {
   if (PeekByte() != static_cast<std::uint8_t>(TValueTag::Null)) return false;
@@ -56,6 +66,11 @@ std::int32_t TStreamReader::ReadInteger(TValueTag tag) {
   }
 }
 
+std::int64_t TStreamReader::ReadInt64(TValueTag tag) {
+  if (tag == TValueTag::Int64) return static_cast<std::int64_t>(ReadLittleEndian(8));
+  return ReadInteger(tag);
+}
+
 std::string TStreamReader::ReadIdent(TValueTag tag) {
   if (tag == TValueTag::Ident) return ReadShortString();
   const auto special = std::ranges::find(SpecialIdents, tag, &TSpecialIdent::tag);
@@ -64,50 +79,68 @@ std::string TStreamReader::ReadIdent(TValueTag tag) {
 }
 
 std::string TStreamReader::ReadString(TValueTag tag, const ICodePage& codePage) {
-  switch (tag) {
-    case TValueTag::String:
-      return ReadShortString();
-    case TValueTag::LString:
-      return ReadBytes(ReadLittleEndian(4));
-    case TValueTag::WString: {
-      const std::u16string utf16 = ReadUtf16(ReadLittleEndian(4));
-      if (!Utf16ToUtf8(utf16)) throw EStreamError::InvalidPropertyValue();
-      return codePage.FromUtf16(utf16);
-    }
-    case TValueTag::Utf8String: {
-      const auto utf16 = Utf8ToUtf16(ReadBytes(ReadLittleEndian(4)));
-      if (!utf16) throw EStreamError::InvalidPropertyValue();
-      return codePage.FromUtf16(*utf16);
-    }
-    default:
-      throw EStreamError::InvalidPropertyValue();
-  }
+  if (IsAnsiStringTag(tag)) return ReadAnsiString(tag);
+  return codePage.FromUtf16(ReadUnicodeString(tag));
+}
+
+std::u16string TStreamReader::ReadUtf16String(TValueTag tag, const ICodePage& codePage) {
+  if (IsAnsiStringTag(tag)) return codePage.ToUtf16(ReadAnsiString(tag));
+  return ReadUnicodeString(tag);
+}
+
+std::vector<std::uint8_t> TStreamReader::ReadBinary(TValueTag tag) {
+  ExpectTag(tag, TValueTag::Binary);
+  const std::string bytes = ReadBytes(ReadLength());
+  return {bytes.begin(), bytes.end()};
+}
+
+TExtended80 TStreamReader::ReadExtended(TValueTag tag) {
+  ExpectTag(tag, TValueTag::Extended);
+  const std::uint64_t mantissa = ReadLittleEndian(8);
+  return {mantissa, static_cast<std::uint16_t>(ReadLittleEndian(2))};
+}
+
+float TStreamReader::ReadSingle(TValueTag tag) {
+  ExpectTag(tag, TValueTag::Single);
+  return std::bit_cast<float>(static_cast<std::uint32_t>(ReadLittleEndian(4)));
+}
+
+double TStreamReader::ReadDate(TValueTag tag) {
+  ExpectTag(tag, TValueTag::Date);
+  return std::bit_cast<double>(ReadLittleEndian(8));
+}
+
+std::int64_t TStreamReader::ReadCurrency(TValueTag tag) {
+  ExpectTag(tag, TValueTag::Currency);
+  return static_cast<std::int64_t>(ReadLittleEndian(8));
 }
 
 std::uint8_t TStreamReader::PeekByte() {
   FillIfEmpty();
-  return buffer_[position_];
+  return FBuffer[FPosition];
 }
 
 std::uint8_t TStreamReader::ReadByte() {
   const std::uint8_t value = PeekByte();
-  ++position_;
+  ++FPosition;
   return value;
 }
 
-std::uint32_t TStreamReader::ReadLittleEndian(std::size_t byteCount) {
-  std::uint32_t value = 0;
-  for (std::size_t i = 0; i < byteCount; ++i) value |= static_cast<std::uint32_t>(ReadByte()) << (8 * i);
+std::uint64_t TStreamReader::ReadLittleEndian(std::size_t byteCount) {
+  std::uint64_t value = 0;
+  for (std::size_t i = 0; i < byteCount; ++i) value |= static_cast<std::uint64_t>(ReadByte()) << (8 * i);
   return value;
 }
+
+std::uint32_t TStreamReader::ReadLength() { return static_cast<std::uint32_t>(ReadLittleEndian(4)); }
 
 std::string TStreamReader::ReadBytes(std::uint64_t count) {
   std::string bytes;
   while (count > 0) {
     FillIfEmpty();
-    const std::size_t take = static_cast<std::size_t>(std::min<std::uint64_t>(count, end_ - position_));
-    bytes.append(reinterpret_cast<const char*>(buffer_.data() + position_), take);
-    position_ += take;
+    const std::size_t take = static_cast<std::size_t>(std::min<std::uint64_t>(count, FEnd - FPosition));
+    bytes.append(reinterpret_cast<const char*>(FBuffer.data() + FPosition), take);
+    FPosition += take;
     count -= take;
   }
   return bytes;
@@ -123,12 +156,33 @@ std::u16string TStreamReader::ReadUtf16(std::uint32_t unitCount) {
   return units;
 }
 
+std::string TStreamReader::ReadAnsiString(TValueTag tag) {
+  return tag == TValueTag::String ? ReadShortString() : ReadBytes(ReadLength());
+}
+
+std::u16string TStreamReader::ReadUnicodeString(TValueTag tag) {
+  switch (tag) {
+    case TValueTag::WString: {
+      std::u16string utf16 = ReadUtf16(ReadLength());
+      if (!Utf16ToUtf8(utf16)) throw EStreamError::InvalidPropertyValue();
+      return utf16;
+    }
+    case TValueTag::Utf8String: {
+      auto utf16 = Utf8ToUtf16(ReadBytes(ReadLength()));
+      if (!utf16) throw EStreamError::InvalidPropertyValue();
+      return std::move(*utf16);
+    }
+    default:
+      throw EStreamError::InvalidPropertyValue();
+  }
+}
+
 void TStreamReader::FillIfEmpty() {
-  if (position_ < end_) return;
+  if (FPosition < FEnd) return;
   // Both reset first: if the source throws, nothing is left to give back.
-  position_ = end_ = 0;
-  end_ = std::min(source_.Read(buffer_), buffer_.size());
-  if (end_ == 0) throw EStreamError::StreamReadError();
+  FPosition = FEnd = 0;
+  FEnd = std::min(FSource.Read(FBuffer), FBuffer.size());
+  if (FEnd == 0) throw EStreamError::StreamReadError();
 }
 
 }  // namespace zarnel::stream

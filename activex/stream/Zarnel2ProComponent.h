@@ -9,13 +9,13 @@ namespace zarnel::stream {
 // published properties.
 class TZarnel2ProComponent : public TStreamComponent {
  public:
-  explicit TZarnel2ProComponent(IZarnel2ProPublished& control) noexcept : control_(control) {}
+  explicit TZarnel2ProComponent(IZarnel2ProPublished& control) noexcept : FControl(control) {}
 
   std::string_view ClassName() const override { return "TZarnel2Pro"; }
-  TPropertyTable PublishedProperties() override { return Zarnel2ProProperties(control_); }
+  TPropertyTable PublishedProperties() override { return Zarnel2ProProperties(FControl); }
 
  private:
-  IZarnel2ProPublished& control_;
+  IZarnel2ProPublished& FControl;
 };
 
 }  // namespace zarnel::stream

@@ -74,8 +74,10 @@ TPropertyTable ConstraintsProperties(TConstraints& constraints) {
   });
 }
 
+}  // namespace
+
 // The size is never stored: the height carries it.
-TPropertyTable FontProperties(TFont& font) {
+TPropertyTable FontProperties(IFontPublished& font) {
   return TPropertyTable({
       IntegerProperty("Charset", CharsetType, font, &TFont::Charset, &TFont::SetCharset),
       IntegerProperty("Color", ColorType, font, &TFont::Color, &TFont::SetColor),
@@ -85,8 +87,6 @@ TPropertyTable FontProperties(TFont& font) {
       SetProperty("Style", FontStylesType, font, &TFont::Style, &TFont::SetStyle),
   });
 }
-
-}  // namespace
 
 TPropertyTable Zarnel2ProProperties(IZarnel2ProPublished& c) {
   using enum TZarnel2ProEvent;

@@ -9,4 +9,7 @@ namespace zarnel::stream {
 // each is written, bound to `control`.
 TPropertyTable Zarnel2ProProperties(IZarnel2ProPublished& control);
 
+// A font's published properties, as every control with a font of its own stores them.
+TPropertyTable FontProperties(IFontPublished& font);
+
 }  // namespace zarnel::stream

@@ -21,9 +21,9 @@ using TTestRegistry = std::set<std::string, std::less<>>;
 class TTestControl final : public TStreamComponent {
  public:
   TTestControl(std::string className, const TTestRegistry& registry, std::vector<std::string>& log)
-      : className_(std::move(className)), registry_(registry), log_(log) {}
+      : FClassName(std::move(className)), FRegistry(registry), FLog(log) {}
 
-  std::string_view ClassName() const override { return className_; }
+  std::string_view ClassName() const override { return FClassName; }
 
   TPropertyTable PublishedProperties() override {
     return TPropertyTable({
@@ -34,13 +34,13 @@ class TTestControl final : public TStreamComponent {
   }
 
   TStreamComponent* CreateChild(std::string_view className) override {
-    if (!registry_.contains(className)) return nullptr;
-    return children.emplace_back(std::make_unique<TTestControl>(std::string(className), registry_, log_)).get();
+    if (!FRegistry.contains(className)) return nullptr;
+    return children.emplace_back(std::make_unique<TTestControl>(std::string(className), FRegistry, FLog)).get();
   }
 
   void Loaded() override {
     TStreamComponent::Loaded();
-    log_.push_back("Loaded " + Name());
+    FLog.push_back("Loaded " + Name());
   }
 
   std::string Caption() const { return caption; }
@@ -57,9 +57,9 @@ class TTestControl final : public TStreamComponent {
   std::vector<std::unique_ptr<TTestControl>> children;
 
  private:
-  std::string className_;
-  const TTestRegistry& registry_;
-  std::vector<std::string>& log_;
+  std::string FClassName;
+  const TTestRegistry& FRegistry;
+  std::vector<std::string>& FLog;
 };
 
 struct TFormLoad {

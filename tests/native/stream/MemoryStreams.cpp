@@ -11,18 +11,18 @@ void TMemorySink::Write(std::span<const std::uint8_t> written) {
 }
 
 TMemorySource::TMemorySource(std::span<const std::uint8_t> data, std::size_t maxChunk)
-    : data_(data.begin(), data.end()), maxChunk_(maxChunk) {}
+    : FData(data.begin(), data.end()), FMaxChunk(maxChunk) {}
 
 std::size_t TMemorySource::Read(std::span<std::uint8_t> buffer) {
-  const std::size_t count = std::min({buffer.size(), maxChunk_, data_.size() - position_});
-  std::copy_n(data_.begin() + static_cast<std::ptrdiff_t>(position_), count, buffer.begin());
-  position_ += count;
+  const std::size_t count = std::min({buffer.size(), FMaxChunk, FData.size() - FPosition});
+  std::copy_n(FData.begin() + static_cast<std::ptrdiff_t>(FPosition), count, buffer.begin());
+  FPosition += count;
   return count;
 }
 
 void TMemorySource::GiveBack(std::size_t count) noexcept {
-  if (count > position_) std::abort();
-  position_ -= count;
+  if (count > FPosition) std::abort();
+  FPosition -= count;
 }
 
 }  // namespace zarnel::stream::testing

@@ -27,12 +27,12 @@ class TMemorySource final : public IByteSource {
   // fuzzer cannot miss it.
   void GiveBack(std::size_t count) noexcept override;
 
-  std::size_t Position() const noexcept { return position_; }
+  std::size_t Position() const noexcept { return FPosition; }
 
  private:
-  std::vector<std::uint8_t> data_;
-  std::size_t maxChunk_;
-  std::size_t position_ = 0;
+  std::vector<std::uint8_t> FData;
+  std::size_t FMaxChunk;
+  std::size_t FPosition = 0;
 };
 
 }  // namespace zarnel::stream::testing

@@ -12,11 +12,11 @@ namespace zarnel::stream::testing {
 class TStreamBytes {
  public:
   TStreamBytes& Raw(std::initializer_list<std::uint8_t> values) {
-    bytes_.insert(bytes_.end(), values);
+    FBytes.insert(FBytes.end(), values);
     return *this;
   }
   TStreamBytes& Chars(std::string_view text) {
-    bytes_.insert(bytes_.end(), text.begin(), text.end());
+    FBytes.insert(FBytes.end(), text.begin(), text.end());
     return *this;
   }
   // Length byte, then the characters.
@@ -34,17 +34,17 @@ class TStreamBytes {
     return Short(name);
   }
   TStreamBytes& Append(const TStreamBytes& other) {
-    bytes_.insert(bytes_.end(), other.bytes_.begin(), other.bytes_.end());
+    FBytes.insert(FBytes.end(), other.FBytes.begin(), other.FBytes.end());
     return *this;
   }
   // End of properties and end of children.
   TStreamBytes& End() { return Raw({0x00, 0x00}); }
 
-  const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
-  std::size_t Size() const { return bytes_.size(); }
+  const std::vector<std::uint8_t>& Bytes() const { return FBytes; }
+  std::size_t Size() const { return FBytes.size(); }
 
  private:
-  std::vector<std::uint8_t> bytes_;
+  std::vector<std::uint8_t> FBytes;
 };
 
 inline bool Contains(const std::vector<std::uint8_t>& haystack, const TStreamBytes& needle) {

@@ -123,10 +123,10 @@ class TZarnel2ProDouble final : public IZarnel2ProPublished {
   void SetBevelCut(TBevelCutIndex index, TBevelCut v) override;
   std::int32_t BorderWidth() const override { return state.borderWidth; }
   void SetBorderWidth(std::int32_t v) override { Record(state.borderWidth, v, "BorderWidth"); }
-  ISizeConstraintsPublished& Constraints() override { return constraints_; }
+  ISizeConstraintsPublished& Constraints() override { return FConstraints; }
   bool Enabled() const override { return state.enabled; }
   void SetEnabled(bool v) override { Record(state.enabled, v, "Enabled"); }
-  IFontPublished& Font() override { return font_; }
+  IFontPublished& Font() override { return FFont; }
   TColor FontColorLeft() const override { return state.fontColorLeft; }
   void SetFontColorLeft(TColor v) override { Record(state.fontColorLeft, v, "FontColorLeft"); }
   TColor FontColorRight() const override { return state.fontColorRight; }
@@ -163,50 +163,50 @@ class TZarnel2ProDouble final : public IZarnel2ProPublished {
 
   class TFontDouble final : public IFontPublished {
    public:
-    explicit TFontDouble(TZarnel2ProDouble& owner) : owner_(owner) {}
-    std::uint8_t Charset() const override { return owner_.state.font.charset; }
-    void SetCharset(std::uint8_t v) override { owner_.Record(owner_.state.font.charset, v, "Font.Charset"); }
-    TColor Color() const override { return owner_.state.font.color; }
-    void SetColor(TColor v) override { owner_.Record(owner_.state.font.color, v, "Font.Color"); }
-    std::int32_t Height() const override { return owner_.state.font.height; }
-    void SetHeight(std::int32_t v) override { owner_.Record(owner_.state.font.height, v, "Font.Height"); }
-    std::string Name() const override { return owner_.state.font.name; }
-    void SetName(const std::string& v) override { owner_.Record(owner_.state.font.name, v, "Font.Name"); }
-    TFontPitch Pitch() const override { return owner_.state.font.pitch; }
-    void SetPitch(TFontPitch v) override { owner_.Record(owner_.state.font.pitch, v, "Font.Pitch"); }
-    TFontStyles Style() const override { return owner_.state.font.style; }
-    void SetStyle(TFontStyles v) override { owner_.Record(owner_.state.font.style, v, "Font.Style"); }
+    explicit TFontDouble(TZarnel2ProDouble& owner) : FOwner(owner) {}
+    std::uint8_t Charset() const override { return FOwner.state.font.charset; }
+    void SetCharset(std::uint8_t v) override { FOwner.Record(FOwner.state.font.charset, v, "Font.Charset"); }
+    TColor Color() const override { return FOwner.state.font.color; }
+    void SetColor(TColor v) override { FOwner.Record(FOwner.state.font.color, v, "Font.Color"); }
+    std::int32_t Height() const override { return FOwner.state.font.height; }
+    void SetHeight(std::int32_t v) override { FOwner.Record(FOwner.state.font.height, v, "Font.Height"); }
+    std::string Name() const override { return FOwner.state.font.name; }
+    void SetName(const std::string& v) override { FOwner.Record(FOwner.state.font.name, v, "Font.Name"); }
+    TFontPitch Pitch() const override { return FOwner.state.font.pitch; }
+    void SetPitch(TFontPitch v) override { FOwner.Record(FOwner.state.font.pitch, v, "Font.Pitch"); }
+    TFontStyles Style() const override { return FOwner.state.font.style; }
+    void SetStyle(TFontStyles v) override { FOwner.Record(FOwner.state.font.style, v, "Font.Style"); }
 
    private:
-    TZarnel2ProDouble& owner_;
+    TZarnel2ProDouble& FOwner;
   };
 
   class TConstraintsDouble final : public ISizeConstraintsPublished {
    public:
-    explicit TConstraintsDouble(TZarnel2ProDouble& owner) : owner_(owner) {}
-    std::int32_t MaxHeight() const override { return owner_.state.constraints.maxHeight; }
+    explicit TConstraintsDouble(TZarnel2ProDouble& owner) : FOwner(owner) {}
+    std::int32_t MaxHeight() const override { return FOwner.state.constraints.maxHeight; }
     void SetMaxHeight(std::int32_t v) override {
-      owner_.Record(owner_.state.constraints.maxHeight, v, "Constraints.MaxHeight");
+      FOwner.Record(FOwner.state.constraints.maxHeight, v, "Constraints.MaxHeight");
     }
-    std::int32_t MaxWidth() const override { return owner_.state.constraints.maxWidth; }
+    std::int32_t MaxWidth() const override { return FOwner.state.constraints.maxWidth; }
     void SetMaxWidth(std::int32_t v) override {
-      owner_.Record(owner_.state.constraints.maxWidth, v, "Constraints.MaxWidth");
+      FOwner.Record(FOwner.state.constraints.maxWidth, v, "Constraints.MaxWidth");
     }
-    std::int32_t MinHeight() const override { return owner_.state.constraints.minHeight; }
+    std::int32_t MinHeight() const override { return FOwner.state.constraints.minHeight; }
     void SetMinHeight(std::int32_t v) override {
-      owner_.Record(owner_.state.constraints.minHeight, v, "Constraints.MinHeight");
+      FOwner.Record(FOwner.state.constraints.minHeight, v, "Constraints.MinHeight");
     }
-    std::int32_t MinWidth() const override { return owner_.state.constraints.minWidth; }
+    std::int32_t MinWidth() const override { return FOwner.state.constraints.minWidth; }
     void SetMinWidth(std::int32_t v) override {
-      owner_.Record(owner_.state.constraints.minWidth, v, "Constraints.MinWidth");
+      FOwner.Record(FOwner.state.constraints.minWidth, v, "Constraints.MinWidth");
     }
 
    private:
-    TZarnel2ProDouble& owner_;
+    TZarnel2ProDouble& FOwner;
   };
 
-  TFontDouble font_{*this};
-  TConstraintsDouble constraints_{*this};
+  TFontDouble FFont{*this};
+  TConstraintsDouble FConstraints{*this};
 };
 
 }  // namespace zarnel::stream::testing

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-namespace zarnel::stream::testing {
+namespace zarnel::stream {
 
 namespace {
 
@@ -45,4 +45,4 @@ std::string TCp1252CodePage::FromUtf16(std::u16string_view text) const {
   return out;
 }
 
-}  // namespace zarnel::stream::testing
+}  // namespace zarnel::stream
