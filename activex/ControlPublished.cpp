@@ -51,29 +51,4 @@ void TZarnel2ProPublished::ClearEvent(TZarnel2ProEvent event) {
   }
 }
 
-TZarnel2ProStreamComponent::TZarnel2ProStreamComponent(TZarnel2Pro& control)
-    : detail::TPublishedHolder(control), stream::TZarnel2ProComponent(FPublished), FControl(control) {
-  stream::TZarnel2ProComponent::SetName(control.Name());
-}
-
-void TZarnel2ProStreamComponent::SetName(std::string_view name) {
-  stream::TZarnel2ProComponent::SetName(name);
-  FControl.SetName(std::string(name));
-}
-
-void TZarnel2ProStreamComponent::SetLoading(bool loading) noexcept {
-  stream::TZarnel2ProComponent::SetLoading(loading);
-  FControl.SetLoadingMark(loading);
-}
-
-void TZarnel2ProStreamComponent::SetReading(bool reading) noexcept {
-  stream::TZarnel2ProComponent::SetReading(reading);
-  FControl.SetReadingMark(reading);
-}
-
-void TZarnel2ProStreamComponent::Loaded() {
-  stream::TZarnel2ProComponent::Loaded();
-  FControl.Loaded();
-}
-
 }  // namespace zarnel

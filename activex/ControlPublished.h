@@ -1,8 +1,8 @@
 #pragma once
-// The progress control as the component stream sees it: its published properties, read and
-// written through the control's own getters and setters, and its name and loading marks.
+// The progress control's published properties as the component stream sees them, read and written
+// through the control's own getters and setters.
+#include "FontPublished.h"
 #include "Zarnel2Pro.h"
-#include "Zarnel2ProComponent.h"
 #include "Zarnel2ProPublished.h"
 
 namespace zarnel {
@@ -89,27 +89,6 @@ class TZarnel2ProPublished final : public stream::IZarnel2ProPublished {
   void ClearEvent(stream::TZarnel2ProEvent event) override;
 
  private:
-  class TFontView final : public stream::IFontPublished {
-   public:
-    explicit TFontView(zarnel::TFont& font) : FFont(font) {}
-    uint8_t Charset() const override { return FFont.Charset(); }
-    void SetCharset(uint8_t v) override { FFont.SetCharset(v); }
-    stream::TColor Color() const override { return FFont.Color(); }
-    void SetColor(stream::TColor v) override { FFont.SetColor(v); }
-    int32_t Height() const override { return FFont.Height(); }
-    void SetHeight(int32_t v) override { FFont.SetHeight(v); }
-    std::string Name() const override { return FFont.Name(); }
-    void SetName(const std::string& v) override { FFont.SetName(v); }
-    stream::TFontPitch Pitch() const override { return static_cast<stream::TFontPitch>(FFont.Pitch()); }
-    void SetPitch(stream::TFontPitch v) override { FFont.SetPitch(static_cast<TFontPitch>(v)); }
-    // Both sides number the styles bold, italic, underline, strike-out from bit 0.
-    stream::TFontStyles Style() const override { return stream::TFontStyles::FromBits(FFont.Style()); }
-    void SetStyle(stream::TFontStyles v) override { FFont.SetStyle(static_cast<TFontStyles>(v.Bits())); }
-
-   private:
-    zarnel::TFont& FFont;
-  };
-
   class TConstraintsView final : public stream::ISizeConstraintsPublished {
    public:
     explicit TConstraintsView(TSizeConstraints& c) : FConstraints(c) {}
@@ -129,31 +108,8 @@ class TZarnel2ProPublished final : public stream::IZarnel2ProPublished {
   const TControlSettings& Settings() const { return FControl.Settings(); }
 
   TZarnel2Pro& FControl;
-  TFontView FFont;
+  TFontPublished FFont;
   TConstraintsView FConstraints;
-};
-
-namespace detail {
-// Constructed before the stream component base that refers to it.
-struct TPublishedHolder {
-  explicit TPublishedHolder(TZarnel2Pro& control) : FPublished(control) {}
-  TZarnel2ProPublished FPublished;
-};
-}  // namespace detail
-
-// The control as a stream component: its name and loading marks live in the control itself, so
-// that the control knows it is being loaded (and skips resize work meanwhile).
-class TZarnel2ProStreamComponent final : private detail::TPublishedHolder, public stream::TZarnel2ProComponent {
- public:
-  explicit TZarnel2ProStreamComponent(TZarnel2Pro& control);
-
-  void SetName(std::string_view name) override;
-  void SetLoading(bool loading) noexcept override;
-  void SetReading(bool reading) noexcept override;
-  void Loaded() override;
-
- private:
-  TZarnel2Pro& FControl;
 };
 
 }  // namespace zarnel

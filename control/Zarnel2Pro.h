@@ -21,6 +21,8 @@ class TZarnel2Pro final : public TCustomControl, private IPerCentListener {
   explicit TZarnel2Pro(TComponent* owner);
   ~TZarnel2Pro() override;
 
+  std::string_view ClassName() const override { return "TZarnel2Pro"; }
+
   TMouseMovedEvent OnMouseMove;
   TMousePressEvent OnMouseDown;
   TMousePressEvent OnMouseUp;
@@ -74,7 +76,6 @@ class TZarnel2Pro final : public TCustomControl, private IPerCentListener {
   int32_t CaptionWidth();
 
  protected:
-  const char* WindowClassName() const override { return "TZarnel2Pro"; }
   void Paint() override;
 
  private:

@@ -1,13 +1,16 @@
 // Shows the control in a window, runs the position from 0 to 100 and writes PNG screenshots of the
-// control's window (frame included) into the folder given as the first argument.
+// control's window (frame included) into the folder given as the first argument; then shows the
+// About box and writes its screenshot too.
 #include <windows.h>
 
 #include <cstdio>
 #include <fstream>
 #include <string>
 
+#include "About1.h"
 #include "BmpEncoder.h"
 #include "Form.h"
+#include "ModalDriver.h"
 #include "PngWriter.h"
 #include "Screen.h"
 #include "Zarnel2Pro.h"
@@ -24,14 +27,28 @@ void Settle(TForm& form) {
   ::GdiFlush();
 }
 
-void Save(TZarnel2Pro& bar, TForm& form, const char* name) {
-  Settle(form);
-  const test::TPixels px = test::CaptureWindow(bar.Handle());
+void WritePng(const test::TPixels& px, const char* name) {
   const auto png = EncodePng(px.Width, px.Height, px.Data);
   const std::string path = gOutDir + "\\" + name;
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
   std::printf("wrote %s (%dx%d)\n", path.c_str(), px.Width, px.Height);
+}
+
+void Save(TZarnel2Pro& bar, TForm& form, const char* name) {
+  Settle(form);
+  WritePng(test::CaptureWindow(bar.Handle()), name);
+}
+
+// The About box as shown, frame included, closed with Enter once it is on the screen.
+void SaveAboutBox() {
+  test::TModalDriver driver("TZarnelXAbout", [](HWND box) {
+    WritePng(test::CaptureWindow(box), "about.png");
+    test::PressKey(VK_RETURN);
+  });
+  ShowAboutBox();
+  driver.Finish();
+  if (!driver.ClosedByAction()) throw std::runtime_error("the About box did not close on Enter");
 }
 
 // A generated two-look picture: a green-to-yellow filled look over a pale blue empty look, with
@@ -71,6 +88,7 @@ int main(int argc, char** argv) {
     form.SetBounds(40, 40, 420, 260);
     form.SetCaption("ZarnelX2Pro demo");
     form.Show();
+    ::SetForegroundWindow(form.Handle());
 
     auto bar = NewBar(form, 16);
     Save(*bar, form, "default.png");
@@ -112,6 +130,8 @@ int main(int argc, char** argv) {
     if (keyed->LoadFromFile(odd) != 0) throw std::runtime_error("picture did not load");
     keyed->SetPosition(57);
     Save(*keyed, form, "picture-transparent.png");
+
+    SaveAboutBox();
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "demo failed: %s\n", e.what());

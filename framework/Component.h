@@ -1,6 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
+
+#include "PropertyInfo.h"
 
 namespace zarnel {
 
@@ -12,12 +17,18 @@ class TObject {
 
 enum TComponentStateFlag : uint8_t { csLoading = 1, csReading = 2 };
 
-// A named object with a tag and the loading marks the component stream reader sets.
+// A named object with a tag and the loading marks the component stream reader sets. A component
+// owns the components created for it (a form its controls) and destroys them, newest first, when
+// it goes.
 class TComponent : public TObject {
  public:
   explicit TComponent(TComponent* owner) : FOwner(owner) {}
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
+  ~TComponent() override { DestroyComponents(); }
+
+  // The class name a component stream records, and the window class of windowed controls.
+  virtual std::string_view ClassName() const = 0;
 
   TComponent* Owner() const { return FOwner; }
   const std::string& Name() const { return FName; }
@@ -25,12 +36,38 @@ class TComponent : public TObject {
   int32_t Tag() const { return FTag; }
   void SetTag(int32_t tag) { FTag = tag; }
 
+  // Takes ownership of a component created with this one as its owner.
+  template <typename T>
+  T& Adopt(std::unique_ptr<T> component) {
+    T& adopted = *component;
+    FComponents.push_back(std::move(component));
+    return adopted;
+  }
+  // The owned component of that name (names compare exactly), or nullptr.
+  TComponent* FindComponent(std::string_view name) const;
+
+  // The properties a component stream stores for this component, bound to it; none by default.
+  virtual stream::TPropertyTable PublishedProperties() { return stream::TPropertyTable({}); }
+  // Creates an owned component of a class this component can hold, for a stream that names one
+  // among its children; nullptr for a class it cannot hold (and by default it holds none).
+  virtual TComponent* CreateChild(std::string_view /*className*/) { return nullptr; }
+
   uint8_t ComponentState() const { return FComponentState; }
   bool IsLoading() const { return (FComponentState & csLoading) != 0; }
   void SetLoadingMark(bool on) { SetMark(csLoading, on); }
   void SetReadingMark(bool on) { SetMark(csReading, on); }
   // End of a successful load: the loading mark goes.
   virtual void Loaded() { FComponentState &= static_cast<uint8_t>(~csLoading); }
+
+ protected:
+  // Destroys the owned components now, newest first; a windowed owner does this while its window
+  // still exists.
+  void DestroyComponents() {
+    while (!FComponents.empty()) {
+      std::unique_ptr<TComponent> last = std::move(FComponents.back());
+      FComponents.pop_back();
+    }
+  }
 
  private:
   void SetMark(uint8_t mark, bool on) {
@@ -41,6 +78,14 @@ class TComponent : public TObject {
   std::string FName;
   int32_t FTag = 0;
   uint8_t FComponentState = 0;
+  std::vector<std::unique_ptr<TComponent>> FComponents;
 };
+
+inline TComponent* TComponent::FindComponent(std::string_view name) const {
+  for (const auto& component : FComponents) {
+    if (component->Name() == name) return component.get();
+  }
+  return nullptr;
+}
 
 }  // namespace zarnel

@@ -1,23 +1,6 @@
 #include "CustomControl.h"
 
 namespace zarnel {
-namespace {
-
-class TPaintRequest {
- public:
-  explicit TPaintRequest(HWND wnd) : FWnd(wnd), FDC(::BeginPaint(wnd, &FPaint)) {}
-  TPaintRequest(const TPaintRequest&) = delete;
-  TPaintRequest& operator=(const TPaintRequest&) = delete;
-  ~TPaintRequest() { ::EndPaint(FWnd, &FPaint); }
-  HDC DC() const { return FDC; }
-
- private:
-  HWND FWnd;
-  PAINTSTRUCT FPaint{};
-  HDC FDC;
-};
-
-}  // namespace
 
 void TCustomControl::PaintTo(HDC dc) {
   TControlCanvas::TBinding binding(FCanvas, dc);

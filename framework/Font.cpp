@@ -14,6 +14,18 @@ int ScreenPixelsPerInch() {
   return ppi;
 }
 
+const char* DefaultFontFace() {
+  // Japanese systems lack the Western face; their user-interface face takes its place.
+  static const char* const face = [] {
+    CHARSETINFO info{};
+    const bool japanese =
+        ::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<UINT_PTR>(::GetACP())), &info, TCI_SRCCODEPAGE) &&
+        info.ciCharset == SHIFTJIS_CHARSET;
+    return japanese ? "MS UI Gothic" : TFont::DefaultName;
+  }();
+  return face;
+}
+
 template <typename T>
 void TFont::Update(T& field, const T& value) {
   if (field == value) return;
@@ -71,7 +83,7 @@ HFONT TFont::Handle() {
     static constexpr BYTE pitches[] = {DEFAULT_PITCH, VARIABLE_PITCH, FIXED_PITCH};
     lf.lfPitchAndFamily = pitches[static_cast<int>(FPitch) % 3];
     // "Default" names the framework's default face.
-    const std::string& face = (FName == "Default") ? std::string(DefaultName) : FName;
+    const std::string face = (FName == "Default") ? std::string(DefaultFontFace()) : FName;
     face.copy(lf.lfFaceName, std::min(face.size(), sizeof lf.lfFaceName - 1));
     FHandle.reset(::CreateFontIndirectA(&lf));
   }

@@ -59,5 +59,7 @@ class TFont {
 };
 
 int ScreenPixelsPerInch();
+// The face the name "Default" stands for: DefaultName, unless the system's character set is Shift-JIS.
+const char* DefaultFontFace();
 
 }  // namespace zarnel

@@ -73,6 +73,21 @@ class TWindowDC {
   HDC FDC = nullptr;
 };
 
+// One WM_PAINT request: BeginPaint now, EndPaint at the end of the scope.
+class TPaintRequest {
+ public:
+  explicit TPaintRequest(HWND wnd) : FWnd(wnd), FDC(::BeginPaint(wnd, &FPaint)) {}
+  TPaintRequest(const TPaintRequest&) = delete;
+  TPaintRequest& operator=(const TPaintRequest&) = delete;
+  ~TPaintRequest() { ::EndPaint(FWnd, &FPaint); }
+  HDC DC() const { return FDC; }
+
+ private:
+  HWND FWnd;
+  PAINTSTRUCT FPaint{};
+  HDC FDC;
+};
+
 // Selects a GDI object into a DC for one scope and puts the previous one back.
 class TSelection {
  public:

@@ -1,8 +1,10 @@
 #include "WinControl.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "FrameworkError.h"
+#include "GraphicControl.h"
 #include "WindowClass.h"
 
 namespace zarnel {
@@ -26,13 +28,14 @@ void RequireBevelValue(uint8_t value) {
 
 }  // namespace
 
-TWinControl::TWinControl(TComponent* owner) : TComponent(owner) {
-  FBrush.SetColor(clWindow);
-  // A new font reaches the screen through the window system's next paint request.
-  FFont.OnChange = [this] { Invalidate(); };
-}
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) { FBrush.SetColor(clWindow); }
 
-TWinControl::~TWinControl() { DestroyHandle(); }
+TWinControl::~TWinControl() {
+  // The controls it owns go while its window still exists; any others it holds are let go.
+  DestroyComponents();
+  for (TControl* control : std::vector<TControl*>(FControls)) control->SetParent(nullptr);
+  DestroyHandle();
+}
 
 HWND TWinControl::Handle() {
   if (!FHandle) CreateHandle();
@@ -43,9 +46,10 @@ void TWinControl::CreateParams(TCreateParams& params) {
   params.Style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   if (FVisible) params.Style |= WS_VISIBLE;
   if (!FEnabled) params.Style |= WS_DISABLED;
+  if (FTabStop) params.Style |= WS_TABSTOP;
   params.ClassStyle = CS_HREDRAW | CS_VREDRAW;
   if (FControlStyle & csDoubleClicks) params.ClassStyle |= CS_DBLCLKS;
-  params.Parent = FParentWindow;
+  params.Parent = Parent() ? Parent()->Handle() : FParentWindow;
 }
 
 void TWinControl::CreateHandle() {
@@ -53,16 +57,39 @@ void TWinControl::CreateHandle() {
   CreateParams(params);
   if ((params.Style & WS_CHILD) && !params.Parent)
     throw EFrameworkError(FormatText("Control '%s' has no parent window", {Name()}));
-  EnsureWindowClass(WindowClassName(), params.ClassStyle, &StdWndProc);
-  HWND wnd = ::CreateWindowExA(params.ExStyle, WindowClassName(), "", params.Style, FLeft, FTop, FWidth, FHeight,
-                               params.Parent, nullptr, ModuleInstance(), this);
-  if (!wnd) throw EFrameworkError("Error creating window");
+  if (params.SystemClass) {
+    // The system class's window procedure stays in charge; ours sees each message first.
+    HWND wnd = ::CreateWindowExA(params.ExStyle, params.SystemClass, params.Caption.c_str(), params.Style, FLeft, FTop,
+                                 FWidth, FHeight, params.Parent, nullptr, ModuleInstance(), nullptr);
+    if (!wnd) throw EFrameworkError("Error creating window");
+    AttachHandle(wnd);
+    FDefWndProc =
+        reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc)));
+  } else {
+    const std::string className(ClassName());
+    EnsureWindowClass(className.c_str(), params.ClassStyle, &StdWndProc);
+    if (!::CreateWindowExA(params.ExStyle, className.c_str(), params.Caption.c_str(), params.Style, FLeft, FTop, FWidth,
+                           FHeight, params.Parent, nullptr, ModuleInstance(), this))
+      throw EFrameworkError("Error creating window");
+  }
+  // The windowed controls it holds get their windows with it.
+  for (TControl* control : FControls) {
+    if (auto* windowed = dynamic_cast<TWinControl*>(control)) windowed->Handle();
+  }
+  HandleCreated();
+}
+
+void TWinControl::AttachHandle(HWND wnd) {
+  ::SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  FHandle.reset(wnd);
 }
 
 void TWinControl::DestroyHandle() {
   if (!FHandle) return;
   // Detach first, so that no message of the dying window reaches a half-destroyed object.
   HWND wnd = FHandle.release();
+  if (FDefWndProc)
+    ::SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(std::exchange(FDefWndProc, nullptr)));
   ::SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
   ::DestroyWindow(wnd);
 }
@@ -71,15 +98,19 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
   TWinControl* self;
   if (msg == WM_NCCREATE) {
     self = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    ::SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->FHandle.reset(wnd);
+    self->AttachHandle(wnd);
   } else {
     self = reinterpret_cast<TWinControl*>(::GetWindowLongPtrA(wnd, GWLP_USERDATA));
   }
   if (!self) return ::DefWindowProcA(wnd, msg, wParam, lParam);
   if (msg == WM_NCDESTROY) {
+    // Destroyed from outside (with its parent, say): the object lets go of the window.
     ::SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
     self->FHandle.release();
+    if (WNDPROC def = std::exchange(self->FDefWndProc, nullptr)) {
+      ::SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(def));
+      return ::CallWindowProcA(def, wnd, msg, wParam, lParam);
+    }
     return ::DefWindowProcA(wnd, msg, wParam, lParam);
   }
   try {
@@ -94,10 +125,14 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
 }
 
 LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (FDefWndProc) return ::CallWindowProcA(FDefWndProc, FHandle.get(), msg, wParam, lParam);
   return ::DefWindowProcA(FHandle.get(), msg, wParam, lParam);
 }
 
 LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if ((msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || msg == WM_MOUSELEAVE || msg == WM_CAPTURECHANGED) {
+    if (!FControls.empty() && FPointerRouter.Route(FHandle.get(), FControls, msg, lParam)) return 0;
+  }
   switch (msg) {
     case WM_ERASEBKGND:
       if (!(FControlStyle & csOpaque)) {
@@ -112,9 +147,11 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_MOVE: {
+      // A child's position is in its parent's client area; a top-level window's on the screen.
       RECT rw;
       ::GetWindowRect(FHandle.get(), &rw);
-      ::MapWindowPoints(nullptr, ::GetParent(FHandle.get()), reinterpret_cast<POINT*>(&rw), 2);
+      const bool child = (::GetWindowLongA(FHandle.get(), GWL_STYLE) & WS_CHILD) != 0;
+      ::MapWindowPoints(nullptr, child ? ::GetParent(FHandle.get()) : nullptr, reinterpret_cast<POINT*>(&rw), 2);
       FLeft = rw.left;
       FTop = rw.top;
       return 0;
@@ -199,6 +236,29 @@ void TWinControl::SetParentWindow(HWND parent) {
   if (FHandle) ::SetParent(FHandle.get(), parent);
 }
 
+void TWinControl::SetParent(TWinControl* parent) {
+  TControl::SetParent(parent);
+  if (FHandle) ::SetParent(FHandle.get(), parent ? parent->Handle() : FParentWindow);
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+  std::erase(FControls, control);
+  FPointerRouter.Forget(control);
+}
+
+void TWinControl::PaintControls(HDC dc) {
+  for (TControl* control : FControls) {
+    auto* graphic = dynamic_cast<TGraphicControl*>(control);
+    const RECT area = control->BoundsRect();
+    if (graphic && graphic->Visible() && ::RectVisible(dc, &area)) graphic->PaintOn(dc);
+  }
+}
+
+void TWinControl::FontChanged() {
+  TControl::FontChanged();
+  for (TControl* control : FControls) control->ParentFontChanged();
+}
+
 void TWinControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
   width = FConstraints.ConstrainWidth(width);
   height = FConstraints.ConstrainHeight(height);
@@ -228,7 +288,7 @@ int32_t TWinControl::ClientWidth() {
     ::GetClientRect(FHandle.get(), &rc);
     return rc.right;
   }
-  return std::max(0, FWidth - 2 * FFrame.Thickness());
+  return std::max<int32_t>(0, FWidth - NonClientExtent().cx);
 }
 
 int32_t TWinControl::ClientHeight() {
@@ -237,7 +297,20 @@ int32_t TWinControl::ClientHeight() {
     ::GetClientRect(FHandle.get(), &rc);
     return rc.bottom;
   }
-  return std::max(0, FHeight - 2 * FFrame.Thickness());
+  return std::max<int32_t>(0, FHeight - NonClientExtent().cy);
+}
+
+SIZE TWinControl::NonClientSize() {
+  if (!FHandle) return NonClientExtent();
+  RECT rw, rc;
+  ::GetWindowRect(FHandle.get(), &rw);
+  ::GetClientRect(FHandle.get(), &rc);
+  return SIZE{(rw.right - rw.left) - rc.right, (rw.bottom - rw.top) - rc.bottom};
+}
+
+SIZE TWinControl::NonClientExtent() {
+  const LONG frame = 2 * FFrame.Thickness();
+  return SIZE{frame, frame};
 }
 
 void TWinControl::SetVisible(bool v) {

@@ -3,14 +3,14 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "Brush.h"
-#include "Component.h"
-#include "ControlSettings.h"
-#include "Font.h"
+#include "Control.h"
 #include "Frame.h"
 #include "Handles.h"
 #include "Mouse.h"
+#include "PointerRouter.h"
 #include "SizeConstraints.h"
 
 namespace zarnel {
@@ -29,12 +29,16 @@ struct TCreateParams {
   DWORD ExStyle = 0;
   UINT ClassStyle = 0;
   HWND Parent = nullptr;
+  // A system window class (such as "BUTTON") whose windows the control takes over; without one the
+  // control registers a window class of its own under its class name.
+  const char* SystemClass = nullptr;
+  std::string Caption;
 };
 
-// A control with a window of its own: bounds, colour and brush, font, constraints, the bevelled
-// frame in the non-client area, pointer input and the resize notification. The window is created
-// on first need, as a child of ParentWindow.
-class TWinControl : public TComponent {
+// A control with a window of its own: colour and brush, constraints, the bevelled frame in the
+// non-client area, pointer input, the resize notification, and the controls it holds. The window is
+// created on first need, as a child of the parent control's window or of ParentWindow.
+class TWinControl : public TControl {
  public:
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
@@ -45,38 +49,37 @@ class TWinControl : public TComponent {
 
   HWND Handle();  // creates the window when needed
   bool HandleAllocated() const { return static_cast<bool>(FHandle); }
-  HWND ParentWindow() const { return FParentWindow; }
+  // A window that is not one of ours (a container's) to create the window in, when there is no
+  // parent control.
   void SetParentWindow(HWND parent);
+  void SetParent(TWinControl* parent) override;
 
-  int32_t Left() const { return FLeft; }
-  int32_t Top() const { return FTop; }
-  int32_t Width() const { return FWidth; }
-  int32_t Height() const { return FHeight; }
-  void SetLeft(int32_t v) { SetBounds(v, FTop, FWidth, FHeight); }
-  void SetTop(int32_t v) { SetBounds(FLeft, v, FWidth, FHeight); }
-  void SetWidth(int32_t v) { SetBounds(FLeft, FTop, v, FHeight); }
-  void SetHeight(int32_t v) { SetBounds(FLeft, FTop, FWidth, v); }
-  virtual void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
+  void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
   int32_t ClientWidth();
   int32_t ClientHeight();
-  void SetClientWidth(int32_t w) { SetWidth(w + (FWidth - ClientWidth())); }
-  void SetClientHeight(int32_t h) { SetHeight(h + (FHeight - ClientHeight())); }
+  void SetClientWidth(int32_t w) { SetWidth(w + NonClientSize().cx); }
+  void SetClientHeight(int32_t h) { SetHeight(h + NonClientSize().cy); }
   RECT ClientRect() { return RECT{0, 0, ClientWidth(), ClientHeight()}; }
 
-  bool Visible() const { return FVisible; }
-  void SetVisible(bool v);
-  bool Enabled() const { return FEnabled; }
-  void SetEnabled(bool v);
+  void SetVisible(bool v) override;
+  void SetEnabled(bool v) override;
 
   TColor Color() const { return FBrush.Color(); }
   void SetColor(TColor color);
   TBrush& Brush() { return FBrush; }
-  TFont& Font() { return FFont; }
   TSizeConstraints& Constraints() { return FConstraints; }
   TControlStyle ControlStyle() const { return FControlStyle; }
-  // Alignment, anchors, cursor, hints, font inheritance and help settings, kept as published.
-  TControlSettings& Settings() { return FSettings; }
-  const TControlSettings& Settings() const { return FSettings; }
+
+  // Where Tab reaches the control among its siblings, and whether it does.
+  int32_t TabOrder() const { return FTabOrder; }
+  void SetTabOrder(int32_t order) { FTabOrder = order; }
+  bool TabStop() const { return FTabStop; }
+  void SetTabStop(bool value) { FTabStop = value; }
+
+  // The controls whose parent this is, in the order they were given it.
+  const std::vector<TControl*>& Controls() const { return FControls; }
+  // Draws the visible graphic controls among them on a paint DC of this window.
+  void PaintControls(HDC dc);
 
   // The frame. Setters do nothing for an unchanged value; a change recomputes the client area.
   TBevelKind BevelKind() const { return FFrame.BevelKind; }
@@ -89,13 +92,18 @@ class TWinControl : public TComponent {
   bool Ctl3D() const { return FFrame.Ctl3D; }
   void SetCtl3D(bool value) { FFrame.Ctl3D = value; }
 
-  void Invalidate();
+  void Invalidate() override;
   void Update();
   void DestroyHandle();
 
  protected:
-  virtual const char* WindowClassName() const = 0;
   virtual void CreateParams(TCreateParams& params);
+  // Runs once the window exists, for settings only a window can take.
+  virtual void HandleCreated() {}
+  // Also passes the change on to the controls that use this control's font.
+  void FontChanged() override;
+  // The width and height the window will add around its client area, before it exists.
+  virtual SIZE NonClientExtent();
   virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam);
   void AddControlStyle(TControlStyle flags) { FControlStyle |= flags; }
@@ -106,8 +114,15 @@ class TWinControl : public TComponent {
   TNotifyEvent FOnResize;
 
  private:
+  friend class TControl;  // keeps Controls() current
+  void InsertControl(TControl* control) { FControls.push_back(control); }
+  void RemoveControl(TControl* control);
+
   static LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
   void CreateHandle();
+  void AttachHandle(HWND wnd);
+  // What the window adds around its client area: measured once it exists.
+  SIZE NonClientSize();
   void BoundsChanged(int32_t width, int32_t height);
   void BorderChanged();
   void NonClientCalcSize(LPARAM lParam);
@@ -118,17 +133,18 @@ class TWinControl : public TComponent {
   POINT PointerPosition(LPARAM lParam, bool fromCursor);
 
   TUniqueWindow FHandle;
+  // The system class's own window procedure, for a window taken over from a system class.
+  WNDPROC FDefWndProc = nullptr;
   HWND FParentWindow = nullptr;
-  int32_t FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
-  bool FVisible = true;
-  bool FEnabled = true;
   bool FClicked = false;
+  int32_t FTabOrder = 0;
+  bool FTabStop = false;
   TControlStyle FControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
   TBrush FBrush;
-  TFont FFont;
   TSizeConstraints FConstraints;
   TFrameSettings FFrame;
-  TControlSettings FSettings;
+  std::vector<TControl*> FControls;
+  TPointerRouter FPointerRouter;
 };
 
 }  // namespace zarnel

@@ -65,6 +65,16 @@ def check_picture(rows, split, keyed):
     assert (magenta == 0) == keyed, f"{magenta} key-coloured pixels"
 
 
+def check_about(w, h, rows):
+    """The About box with its frame: larger than its 331 x 175 client area, the figure's blue bar
+    and no magenta (the glyph's key colour is left out)."""
+    assert w > 331 and h > 175, f"about box {w}x{h}"
+    blue = sum(p == (0, 0, 255) for row in rows for p in row)
+    magenta = sum(p == (255, 0, 255) for row in rows for p in row)
+    assert blue > 100, f"{blue} pixels of the glyph's blue"
+    assert magenta == 0, f"{magenta} key-coloured pixels"
+
+
 def main(out):
     failures = 0
     checks = {
@@ -76,6 +86,7 @@ def main(out):
         "frame-flat-mono.png": lambda w, h, rows: (w, h) == (133, 20) and check_frame(rows, w, h, 2) is None,
         "picture.png": lambda w, h, rows: (w, h) == (133, 20) and check_picture(rows, 76, keyed=False) is None,
         "picture-transparent.png": lambda w, h, rows: (w, h) == (133, 20) and check_picture(rows, 76, keyed=True) is None,
+        "about.png": lambda w, h, rows: check_about(w, h, rows) is None,
     }
     for name, check in checks.items():
         try:
