@@ -1,21 +1,37 @@
-# Sourced by the build scripts: a private 32-bit Wine prefix in the build tree and one Xvfb display.
+# Sourced by the build scripts: a private 32-bit Wine prefix in the build tree and an Xvfb display
+# of this run's own, so that two runs on one machine never share a pointer or a keyboard.
 ZARNEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX="$ZARNEL_ROOT/build/wineprefix"
 export WINEARCH=win32
 export WINEDEBUG=-all
-export DISPLAY=:77
 export WINEDLLOVERRIDES="mscoree=;mshtml="
+# The tests inherit the display zarnel_ensure_display chose.
+[ -n "${ZARNEL_DISPLAY:-}" ] && export DISPLAY="$ZARNEL_DISPLAY"
 
+# Starts Xvfb on the first display number without a lock file, unless this run has one already.
 zarnel_ensure_display() {
-  if ! xdpyinfo >/dev/null 2>&1; then
-    rm -f /tmp/.X77-lock /tmp/.X11-unix/X77
+  if [ -n "${ZARNEL_DISPLAY:-}" ] && xdpyinfo -display "$ZARNEL_DISPLAY" >/dev/null 2>&1; then return 0; fi
+  local n pid
+  for n in $(seq 77 140); do
+    [ -e "/tmp/.X$n-lock" ] && continue
     # 24-bit depth gives exact colours; the fixed size keeps screenshots comparable.
-    Xvfb :77 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    ZARNEL_XVFB_PID=$!
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-    echo "Xvfb did not start on :77" >&2
-    return 1
-  fi
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 50); do
+      kill -0 "$pid" 2>/dev/null || break  # another run took this number first
+      if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+        sleep 0.3
+        kill -0 "$pid" 2>/dev/null || break
+        ZARNEL_XVFB_PID=$pid
+        export ZARNEL_DISPLAY=":$n" DISPLAY=":$n"
+        return 0
+      fi
+      sleep 0.1
+    done
+    kill "$pid" 2>/dev/null || true
+  done
+  echo "no free X display for Xvfb (tried :77 to :140)" >&2
+  return 1
 }
 
 zarnel_ensure_prefix() {
@@ -33,7 +49,10 @@ zarnel_ensure_prefix() {
 
 # One persistent wineserver for a whole run, warmed up, so each test exe starts in a fraction of a second.
 zarnel_start_wine() {
+  local previous=${ZARNEL_DISPLAY:-}
   zarnel_ensure_display
+  # A server left by an earlier run keeps that run's display: start afresh on this one.
+  [ "$previous" = "$ZARNEL_DISPLAY" ] || wineserver -k >/dev/null 2>&1 || true
   zarnel_ensure_prefix
   wineserver -p 2>/dev/null || true  # already running is fine
   wine cmd /c exit >/dev/null 2>&1
