@@ -37,10 +37,7 @@ void TControl::SetVisible(bool v) {
   if (v == FVisible) return;
   FVisible = v;
   // A hidden control is no longer drawn, so its old area must be drawn again too.
-  if (FParent && FParent->HandleAllocated()) {
-    const RECT area = BoundsRect();
-    ::InvalidateRect(FParent->Handle(), &area, TRUE);
-  }
+  InvalidateArea();
 }
 
 void TControl::SetEnabled(bool v) {
@@ -58,7 +55,11 @@ void TControl::SetParentFont(bool value) {
 }
 
 void TControl::Invalidate() {
-  if (!FVisible || !FParent || !FParent->HandleAllocated()) return;
+  if (FVisible) InvalidateArea();
+}
+
+void TControl::InvalidateArea() {
+  if (!FParent || !FParent->HandleAllocated()) return;
   const RECT area = BoundsRect();
   ::InvalidateRect(FParent->Handle(), &area, TRUE);
 }

@@ -66,6 +66,9 @@ class TControl : public TComponent {
   TControlSettings FSettings;
 
  private:
+  // The control's area in its parent, visible or not.
+  void InvalidateArea();
+
   TWinControl* FParent = nullptr;
 };
 

@@ -188,15 +188,11 @@ bool TForm::DialogKey(const MSG& msg) {
   if (msg.hwnd != Handle() && !::IsChild(Handle(), msg.hwnd)) return false;
   TButton* button = nullptr;
   switch (msg.wParam) {
-    case VK_RETURN: {
+    case VK_RETURN:
       // The focused button answers Enter; otherwise the default button does.
-      const auto focused = std::ranges::find_if(Controls(), [&msg](TControl* c) {
-        auto* b = dynamic_cast<TButton*>(c);
-        return b && b->HandleAllocated() && b->Handle() == msg.hwnd;
-      });
-      button = focused != Controls().end() ? static_cast<TButton*>(*focused) : ButtonWhere(&TButton::Default);
+      button = ButtonOf(msg.hwnd);
+      if (!button) button = ButtonWhere(&TButton::Default);
       break;
-    }
     case VK_ESCAPE:
       button = ButtonWhere(&TButton::Cancel);
       break;
@@ -209,6 +205,14 @@ bool TForm::DialogKey(const MSG& msg) {
   if (!button) return false;
   button->Click();
   return true;
+}
+
+TButton* TForm::ButtonOf(HWND wnd) const {
+  for (TControl* control : Controls()) {
+    auto* button = dynamic_cast<TButton*>(control);
+    if (wnd && button && button->HandleAllocated() && button->Handle() == wnd) return button;
+  }
+  return nullptr;
 }
 
 TButton* TForm::ButtonWhere(bool (TButton::*flag)() const) const {
@@ -257,13 +261,10 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_COMMAND:
       // A button of the form tells of a click.
-      if (HIWORD(wParam) == BN_CLICKED && lParam) {
-        for (TControl* control : Controls()) {
-          auto* button = dynamic_cast<TButton*>(control);
-          if (button && button->HandleAllocated() && button->Handle() == reinterpret_cast<HWND>(lParam)) {
-            button->Click();
-            return 0;
-          }
+      if (HIWORD(wParam) == BN_CLICKED) {
+        if (TButton* button = ButtonOf(reinterpret_cast<HWND>(lParam))) {
+          button->Click();
+          return 0;
         }
       }
       return DefaultHandler(msg, wParam, lParam);

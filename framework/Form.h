@@ -62,6 +62,8 @@ class TForm : public TWinControl {
   bool DialogKey(const MSG& msg);
   // The windowed controls that take focus by Tab, in tab order.
   std::vector<TWinControl*> TabList() const;
+  // The form's button with that window, or nullptr.
+  TButton* ButtonOf(HWND wnd) const;
   TButton* ButtonWhere(bool (TButton::*flag)() const) const;
   void FocusNext(bool backwards);
 
