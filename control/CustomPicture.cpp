@@ -9,6 +9,7 @@
 #include "BmpDecoder.h"
 #include "FrameworkError.h"
 #include "JpegDecoder.h"
+#include "ModuleHandle.h"
 #include "PackedDib.h"
 #include "Zarnel2Pro.h"
 
@@ -42,17 +43,6 @@ std::vector<uint8_t> ReadWholeFile(const std::string& fileName) {
   in.seekg(0);
   if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) throw EFrameworkError("Stream read error");
   return bytes;
-}
-
-// Resource functions must only ever see a module the loader knows; 0 names the process's exe.
-HMODULE ValidModule(uintptr_t instance) {
-  if (instance == 0) return ::GetModuleHandleA(nullptr);
-  HMODULE module = nullptr;
-  if (!::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                            reinterpret_cast<LPCSTR>(instance), &module) ||
-      reinterpret_cast<uintptr_t>(module) != instance)
-    throw EFrameworkError("Invalid module handle");
-  return module;
 }
 
 }  // namespace
@@ -90,7 +80,7 @@ void TZarnel2Pro::LoadFromResourceName(uintptr_t instance, const std::string& re
 }
 
 void TZarnel2Pro::LoadFromResource(uintptr_t instance, const char* id, const std::string& shownName) {
-  const HMODULE module = ValidModule(instance);
+  const HMODULE module = ResourceModule(instance);
   const HRSRC resource = ::FindResourceA(module, id, reinterpret_cast<LPCSTR>(RT_BITMAP));
   if (!resource) throw EFrameworkError(FormatText("Resource %s not found", {shownName}));
   const HGLOBAL data = ::LoadResource(module, resource);

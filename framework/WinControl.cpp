@@ -135,10 +135,7 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   }
   switch (msg) {
     case WM_ERASEBKGND:
-      if (!(FControlStyle & csOpaque)) {
-        RECT rc = ClientRect();
-        ::FillRect(reinterpret_cast<HDC>(wParam), &rc, FBrush.Handle());
-      }
+      EraseBackground(reinterpret_cast<HDC>(wParam));
       return 1;
     case WM_SIZE: {
       RECT rw;
@@ -203,6 +200,12 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
       return DefaultHandler(msg, wParam, lParam);
   }
+}
+
+void TWinControl::EraseBackground(HDC dc) {
+  if (FControlStyle & csOpaque) return;
+  const RECT rc = ClientRect();
+  ::FillRect(dc, &rc, FBrush.Handle());
 }
 
 POINT TWinControl::PointerPosition(LPARAM lParam, bool fromCursor) {

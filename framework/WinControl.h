@@ -92,6 +92,11 @@ class TWinControl : public TControl {
   bool Ctl3D() const { return FFrame.Ctl3D; }
   void SetCtl3D(bool value) { FFrame.Ctl3D = value; }
 
+  // Whether the window is painted through an off-screen bitmap of the framework's own; storing the
+  // flag repaints and recreates nothing.
+  bool DoubleBuffered() const { return FDoubleBuffered; }
+  void SetDoubleBuffered(bool value) { FDoubleBuffered = value; }
+
   void Invalidate() override;
   void Update();
   void DestroyHandle();
@@ -107,6 +112,9 @@ class TWinControl : public TControl {
   virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam);
   void AddControlStyle(TControlStyle flags) { FControlStyle |= flags; }
+  // Fills the client area with the brush unless the control is opaque: the background erase, on
+  // the window's DC or on a paint buffer.
+  void EraseBackground(HDC dc);
 
   TMouseEvent FOnMouseDown;
   TMouseMoveEvent FOnMouseMove;
@@ -138,6 +146,7 @@ class TWinControl : public TControl {
   HWND FParentWindow = nullptr;
   bool FClicked = false;
   int32_t FTabOrder = 0;
+  bool FDoubleBuffered = false;
   bool FTabStop = false;
   TControlStyle FControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
   TBrush FBrush;

@@ -1,12 +1,16 @@
 // The custom picture: loading files and resources, the picture path of painting, transparency.
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstring>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "BmpEncoder.h"
 #include "ControlHost.h"
 #include "FrameworkError.h"
+#include "Handles.h"
 #include "Screen.h"
 
 namespace zarnel::test {
@@ -15,6 +19,8 @@ namespace {
 using imaging::MakePixel;
 
 constexpr TColor Red = 0x0000FF, Blue = 0xFF0000, Key = 0x00FF00, Background = 0x808080;
+// The picture of the resource-only DLL: 120x30, upper half yellow, lower half teal.
+constexpr TColor Yellow = 0x00FFFF, Teal = 0x808000;
 
 std::string TempPath(const std::string& name) {
   char dir[MAX_PATH];
@@ -161,32 +167,27 @@ TEST_F(Picture, ResetKeepsSizeAndKeyColour) {
   EXPECT_EQ(px.At(199, 0), Background);
 }
 
-TEST_F(Picture, BadModulesAndIdentifiersFailCleanly) {
-  ASSERT_EQ(bar.LoadFromFile(evenBmp), 0);
+// The message a resource load fails with, or "no error".
+template <typename TLoad>
+std::string LoadError(TLoad load) {
   try {
-    bar.LoadFromResourceID(0x12340000, 1);
-    FAIL() << "no error";
+    load();
   } catch (const EFrameworkError& e) {
-    EXPECT_STREQ(e.what(), "Invalid module handle");
+    return e.what();
   }
-  EXPECT_THROW(bar.LoadFromResourceID(0, 0), EFrameworkError);
-  EXPECT_THROW(bar.LoadFromResourceID(0, 70000), EFrameworkError);
-  try {
-    bar.LoadFromResourceName(0, "NOPE");
-    FAIL() << "no error";
-  } catch (const EFrameworkError& e) {
-    EXPECT_STREQ(e.what(), "Resource NOPE not found");
-  }
-  EXPECT_TRUE(bar.CustomBitMapActive());  // the previous picture stays
+  return "no error";
 }
 
-}  // namespace
-}  // namespace zarnel::test
+TEST_F(Picture, IdentifiersOutOfRangeAndUnknownNamesFailCleanly) {
+  ASSERT_EQ(bar.LoadFromFile(evenBmp), 0);
+  EXPECT_EQ(LoadError([&] { bar.LoadFromResourceID(0, 0); }), "Resource identifier 0 is out of range 1..65535");
+  EXPECT_EQ(LoadError([&] { bar.LoadFromResourceID(0, 70000); }), "Resource identifier 70000 is out of range 1..65535");
+  EXPECT_EQ(LoadError([&] { bar.LoadFromResourceName(0, "NOPE"); }), "Resource NOPE not found");
+  EXPECT_TRUE(bar.CustomBitMapActive());  // the previous picture stays
+  EXPECT_EQ(bar.ClientWidth(), 200);
+}
 
-namespace zarnel::test {
-namespace {
-
-TEST_F(Picture, ResourceBitmapsOfAModule) {
+TEST_F(Picture, ResourceBitmapsOfTheExe) {
   const auto self = reinterpret_cast<uintptr_t>(::GetModuleHandleA(nullptr));
   bar.SetShowText(false);
   bar.LoadFromResourceID(self, 1);
@@ -198,14 +199,175 @@ TEST_F(Picture, ResourceBitmapsOfAModule) {
   const TPixels px = Shown();
   EXPECT_EQ(px.At(0, 0), Red);
   EXPECT_EQ(px.At(199, 19), Blue);
-  try {
-    bar.LoadFromResourceName(self, "ZEROWIDTH");
-    FAIL() << "no error";
-  } catch (const EFrameworkError& e) {
-    EXPECT_STREQ(e.what(), "Resource picture size is 0");
-  }
+  EXPECT_EQ(LoadError([&] { bar.LoadFromResourceName(self, "ZEROWIDTH"); }), "Resource picture size is 0");
   EXPECT_TRUE(bar.CustomBitMapActive());  // the previous picture stays in use
   EXPECT_EQ(Shown().At(0, 0), Red);
+}
+
+void UnloadModule(HMODULE module) { ::FreeLibrary(module); }
+using TUniqueModule = TUniqueHandle<HMODULE, UnloadModule>;
+
+std::string BesideTestExe(const char* name) {
+  char path[MAX_PATH];
+  const std::string exe(path, ::GetModuleFileNameA(nullptr, path, MAX_PATH));
+  return exe.substr(0, exe.find_last_of('\\') + 1) + name;
+}
+
+DWORD MemoryState(uintptr_t address) {
+  MEMORY_BASIC_INFORMATION info{};
+  ::VirtualQuery(reinterpret_cast<const void*>(address & ~uintptr_t{3}), &info, sizeof info);
+  return info.State;
+}
+
+// The resource-only DLL, loaded the three ways users load such modules; the handle's low bits tell
+// the resource functions how it is mapped.
+struct TLoadWay {
+  const char* Name;
+  DWORD Flags;
+  uintptr_t HandleBits;
+};
+
+void PrintTo(const TLoadWay& way, std::ostream* out) { *out << way.Name; }
+
+class ModulePicture : public Picture, public testing::WithParamInterface<TLoadWay> {
+ protected:
+  TUniqueModule module{::LoadLibraryExA(BesideTestExe(ZARNEL_PICTURE_MODULE).c_str(), nullptr, GetParam().Flags)};
+  uintptr_t Instance() const { return reinterpret_cast<uintptr_t>(module.get()); }
+
+  // Upper half where the bar is filled, lower half beyond; no caption, no key colour.
+  void ExpectBarShowsThePicture() {
+    ASSERT_EQ(bar.ClientWidth(), 120);
+    ASSERT_EQ(bar.ClientHeight(), 15);
+    for (int32_t position : {0, 50, 100}) {
+      bar.SetPosition(position);
+      const int32_t filled = bar.FilledWidth();
+      const TPixels px = Shown();
+      for (int32_t y = 0; y < 15; ++y)
+        for (int32_t x = 0; x < 120; ++x) ASSERT_EQ(px.At(x, y), x < filled ? Yellow : Teal) << x << "," << y;
+    }
+  }
+};
+
+TEST_P(ModulePicture, LoadsAndDrawsItsBitmapsByIdAndName) {
+  ASSERT_TRUE(module) << ::GetLastError();
+  ASSERT_EQ(Instance() & 3, GetParam().HandleBits);
+  bar.SetShowText(false);
+  bar.LoadFromResourceID(Instance(), 1);
+  EXPECT_TRUE(bar.CustomBitMapActive());
+  EXPECT_FALSE(bar.TransparentColor());
+  ExpectBarShowsThePicture();
+
+  ASSERT_EQ(bar.LoadFromFile(evenBmp), 0);
+  bar.LoadFromResourceName(Instance(), "MODULEPICTURE");
+  ExpectBarShowsThePicture();
+}
+
+TEST_P(ModulePicture, NamesOnlyItsOwnResources) {
+  ASSERT_TRUE(module) << ::GetLastError();
+  // The exe has this one; the DLL does not.
+  EXPECT_EQ(LoadError([&] { bar.LoadFromResourceName(Instance(), "ZEROWIDTH"); }), "Resource ZEROWIDTH not found");
+  EXPECT_EQ(LoadError([&] { bar.LoadFromResourceID(Instance(), 2); }), "Resource #2 not found");
+  EXPECT_FALSE(bar.CustomBitMapActive());
+}
+
+TEST_P(ModulePicture, IsInvalidOnceFreed) {
+  ASSERT_TRUE(module) << ::GetLastError();
+  const uintptr_t stale = Instance();
+  module.reset();
+  // Wine leaves an unloaded image's range reserved, Windows frees it: either way nothing is mapped.
+  ASSERT_NE(MemoryState(stale), DWORD{MEM_COMMIT}) << "the loader kept the module mapped";
+  EXPECT_EQ(LoadError([&] { bar.LoadFromResourceID(stale, 1); }), "Invalid module handle");
+}
+
+INSTANTIATE_TEST_SUITE_P(LoadWays, ModulePicture,
+                         testing::Values(TLoadWay{"LoadLibrary", 0, 0},
+                                         TLoadWay{"AsDataFile", LOAD_LIBRARY_AS_DATAFILE, 1},
+                                         TLoadWay{"AsImageResource", LOAD_LIBRARY_AS_IMAGE_RESOURCE, 2}),
+                         [](const testing::TestParamInfo<TLoadWay>& info) { return info.param.Name; });
+
+// Pages of the test's own at the start of a reservation of two pages, only the first committed,
+// holding the given bytes under the given protection.
+class TScratchPage {
+ public:
+  static constexpr size_t Size = 4096;
+  TScratchPage(const std::vector<uint8_t>& bytes, DWORD protect)
+      : FBase(::VirtualAlloc(nullptr, 2 * Size, MEM_RESERVE, PAGE_NOACCESS)) {
+    ::VirtualAlloc(FBase, Size, MEM_COMMIT, PAGE_READWRITE);
+    std::memcpy(FBase, bytes.data(), bytes.size());
+    DWORD previous;
+    ::VirtualProtect(FBase, Size, protect, &previous);
+  }
+  TScratchPage(const TScratchPage&) = delete;
+  TScratchPage& operator=(const TScratchPage&) = delete;
+  ~TScratchPage() { ::VirtualFree(FBase, 0, MEM_RELEASE); }
+  uintptr_t Address() const { return reinterpret_cast<uintptr_t>(FBase); }
+
+ private:
+  void* FBase;
+};
+
+// A page that starts like an image: a DOS header ("MZ") whose e_lfanew points at ntOffset and, where
+// they fit in the page, an NT signature and a file header announcing an optional header.
+std::vector<uint8_t> ImageHeaders(uint32_t ntOffset, DWORD signature, WORD optionalSize) {
+  std::vector<uint8_t> bytes(TScratchPage::Size);
+  bytes[0] = 'M';
+  bytes[1] = 'Z';
+  std::memcpy(bytes.data() + offsetof(IMAGE_DOS_HEADER, e_lfanew), &ntOffset, sizeof ntOffset);
+  IMAGE_FILE_HEADER file{};
+  file.SizeOfOptionalHeader = optionalSize;
+  if (ntOffset <= bytes.size() - sizeof signature - sizeof file) {
+    std::memcpy(bytes.data() + ntOffset, &signature, sizeof signature);
+    std::memcpy(bytes.data() + ntOffset + sizeof signature, &file, sizeof file);
+  }
+  return bytes;
+}
+
+TEST_F(Picture, NumbersThatAreNoModuleGiveAClearError) {
+  ASSERT_EQ(bar.LoadFromFile(evenBmp), 0);
+  const std::vector<uint8_t> smallBlock(64, 'M');
+  const std::vector<uint8_t> largeBlock(1 << 20, 'Z');  // big enough for an allocation of its own
+  const int onTheStack = 0;
+  const auto exe = reinterpret_cast<uintptr_t>(::GetModuleHandleA(nullptr));
+  constexpr DWORD NewExecutable = 'N' | ('E' << 8);
+  constexpr size_t Page = TScratchPage::Size;
+  const TScratchPage zeros({0}, PAGE_READONLY);
+  const TScratchPage otherSignature(ImageHeaders(64, NewExecutable, 0), PAGE_READONLY);
+  // The NT headers would reach into the uncommitted page after the first.
+  const TScratchPage signaturePastTheCommit(ImageHeaders(Page - 2, IMAGE_NT_SIGNATURE, 0), PAGE_READONLY);
+  const TScratchPage optionalHeaderPastTheCommit(
+      ImageHeaders(Page - 24, IMAGE_NT_SIGNATURE, sizeof(IMAGE_OPTIONAL_HEADER)), PAGE_READONLY);
+  const TScratchPage headersFarAway(ImageHeaders(0x7FFFFFF0, IMAGE_NT_SIGNATURE, 0), PAGE_READONLY);
+  const TScratchPage headersBefore(ImageHeaders(0x80000000, IMAGE_NT_SIGNATURE, 0), PAGE_READONLY);
+  const TScratchPage unreadable(ImageHeaders(64, IMAGE_NT_SIGNATURE, 0), PAGE_NOACCESS);
+  const TScratchPage guarded(ImageHeaders(64, IMAGE_NT_SIGNATURE, 0), PAGE_READONLY | PAGE_GUARD);
+  const struct {
+    const char* Name;
+    uintptr_t Instance;
+  } cases[] = {
+      {"arbitrary number", 0x12345678},
+      {"flag bits alone", 1},
+      {"image-resource bits alone", 2},
+      {"both flag bits", 3},
+      {"small heap block", reinterpret_cast<uintptr_t>(smallBlock.data())},
+      {"large heap block", reinterpret_cast<uintptr_t>(largeBlock.data())},
+      {"stack", reinterpret_cast<uintptr_t>(&onTheStack)},
+      {"inside the exe's image", exe + 0x1000},
+      {"data page of zeros", zeros.Address()},
+      {"DOS header leading to another signature", otherSignature.Address()},
+      {"NT signature past the committed page", signaturePastTheCommit.Address()},
+      {"optional header past the committed page", optionalHeaderPastTheCommit.Address()},
+      {"NT headers past the address space", headersFarAway.Address()},
+      {"NT headers before the DOS header", headersBefore.Address()},
+      {"unreadable page", unreadable.Address()},
+      {"guard page", guarded.Address()},
+      {"data page with the data-file bit", zeros.Address() | 1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LoadError([&] { bar.LoadFromResourceID(c.Instance, 1); }), "Invalid module handle") << c.Name;
+    EXPECT_EQ(LoadError([&] { bar.LoadFromResourceName(c.Instance, "X"); }), "Invalid module handle") << c.Name;
+  }
+  EXPECT_TRUE(bar.CustomBitMapActive());  // the previous picture stays
+  EXPECT_EQ(bar.ClientWidth(), 200);
 }
 
 }  // namespace
