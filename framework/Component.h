@@ -52,6 +52,10 @@ class TComponent : public TObject {
   // among its children; nullptr for a class it cannot hold (and by default it holds none).
   virtual TComponent* CreateChild(std::string_view /*className*/) { return nullptr; }
 
+  // A component that is a part of another one (a sub-component) rather than one of its own.
+  bool IsSubComponent() const { return FSubComponent; }
+  void SetSubComponent(bool value) { FSubComponent = value; }
+
   uint8_t ComponentState() const { return FComponentState; }
   bool IsLoading() const { return (FComponentState & csLoading) != 0; }
   void SetLoadingMark(bool on) { SetMark(csLoading, on); }
@@ -78,6 +82,7 @@ class TComponent : public TObject {
   std::string FName;
   int32_t FTag = 0;
   uint8_t FComponentState = 0;
+  bool FSubComponent = false;
   std::vector<std::unique_ptr<TComponent>> FComponents;
 };
 

@@ -7,7 +7,11 @@
 namespace zarnel {
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
-  FFont.OnChange = [this] { FontChanged(); };
+  // A font of its own, set by whoever, ends the use of the parent's.
+  FFont.OnChange = [this] {
+    FSettings.ParentFont = false;
+    FontChanged();
+  };
 }
 
 TControl::~TControl() {

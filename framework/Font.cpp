@@ -1,6 +1,9 @@
 #include "Font.h"
 
 #include <algorithm>
+#include <utility>
+
+#include "FrameworkError.h"
 
 namespace zarnel {
 
@@ -44,7 +47,7 @@ void TFont::SetPitch(TFontPitch pitch) { Update(FPitch, pitch); }
 void TFont::SetColor(TColor color) {
   if (FColor == color) return;
   FColor = color;  // the colour is not part of the GDI font: keep the handle
-  if (OnChange) OnChange();
+  Notify();
 }
 
 bool TFont::SameAs(const TFont& o) const {
@@ -63,9 +66,19 @@ void TFont::Assign(const TFont& source) {
   Changed();
 }
 
+void TFont::SetAdapter(std::unique_ptr<IFontAdapter> adapter) {
+  if (FAdapter) throw EFrameworkError("The font already has an adapter");
+  FAdapter = std::move(adapter);
+}
+
 void TFont::Changed() {
   FHandle.reset();
+  Notify();
+}
+
+void TFont::Notify() {
   if (OnChange) OnChange();
+  if (FAdapter) FAdapter->FontChanged();
 }
 
 HFONT TFont::Handle() {

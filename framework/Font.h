@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "Color.h"
@@ -14,14 +15,32 @@ enum TFontStyle : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeO
 using TFontStyles = uint8_t;  // a set of TFontStyle bits
 enum class TFontPitch : uint8_t { fpDefault, fpVariable, fpFixed };
 
+// What a font tells the one object that mirrors it elsewhere (an automation font, say): each change
+// of any of its attributes, after its OnChange listener has seen it.
+class IFontAdapter {
+ public:
+  virtual ~IFontAdapter() = default;
+  virtual void FontChanged() = 0;
+};
+
 // A logical font description with a lazily created GDI font. Any attribute change drops the handle
-// and raises OnChange once.
+// and raises OnChange once, then tells the adapter if the font has one.
 class TFont {
  public:
   static constexpr const char* DefaultName = "MS Sans Serif";
   static constexpr int32_t DefaultHeight = -11;
 
+  TFont() = default;
+  // An adapter refers to its font: a font stays where it was made.
+  TFont(const TFont&) = delete;
+  TFont& operator=(const TFont&) = delete;
+
   std::function<void()> OnChange;
+
+  // The adapter, or null; the font owns it from SetAdapter on and takes it along when it goes.
+  IFontAdapter* Adapter() const { return FAdapter.get(); }
+  // Attaches the font's adapter; a font takes one adapter in its life, a second raises EFrameworkError.
+  void SetAdapter(std::unique_ptr<IFontAdapter> adapter);
 
   const std::string& Name() const { return FName; }
   void SetName(const std::string& name);
@@ -48,6 +67,7 @@ class TFont {
   template <typename T>
   void Update(T& field, const T& value);
   void Changed();
+  void Notify();
 
   std::string FName = DefaultName;
   int32_t FHeight = DefaultHeight;
@@ -56,6 +76,7 @@ class TFont {
   TFontPitch FPitch = TFontPitch::fpDefault;
   TColor FColor = clWindowText;
   TUniqueFont FHandle;
+  std::unique_ptr<IFontAdapter> FAdapter;
 };
 
 int ScreenPixelsPerInch();

@@ -13,3 +13,9 @@ out="$root/build/demo"
 mkdir -p "$out"
 wine build/win32/demo/zarnel_demo.exe "Z:${out//\//\\}"
 echo "screenshots: $out"
+
+# The real server: registered in the demo's prefix and driven by a script through its ProgID.
+ocx=build/win32/server/ZarnelX2Pro.ocx
+wine regsvr32 /s "$ocx"
+echo "registered $ocx"
+wine cscript //nologo demo/scripts/drive_control.vbs

@@ -15,7 +15,7 @@ zarnel_ensure_display() {
   for n in $(seq 77 140); do
     [ -e "/tmp/.X$n-lock" ] && continue
     # 24-bit depth gives exact colours; the fixed size keeps screenshots comparable.
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 9>&- &
     pid=$!
     for _ in $(seq 50); do
       kill -0 "$pid" 2>/dev/null || break  # another run took this number first
@@ -48,18 +48,23 @@ zarnel_ensure_prefix() {
 }
 
 # One persistent wineserver for a whole run, warmed up, so each test exe starts in a fraction of a second.
+# Runs in one tree share its prefix, whose wineserver is tied to one display: a lock held from here to
+# zarnel_stop_wine (or the shell's end) makes a second run in the same tree wait for the first.
 zarnel_start_wine() {
+  exec 9>"$ZARNEL_ROOT/build/.wine-lock"
+  flock -w 900 9 || echo "wine-env: another run in this tree still holds the Wine lock; going on" >&2
   local previous=${ZARNEL_DISPLAY:-}
   zarnel_ensure_display
   # A server left by an earlier run keeps that run's display: start afresh on this one.
   [ "$previous" = "$ZARNEL_DISPLAY" ] || wineserver -k >/dev/null 2>&1 || true
   zarnel_ensure_prefix
-  wineserver -p 2>/dev/null || true  # already running is fine
-  wine cmd /c exit >/dev/null 2>&1
+  wineserver -p 2>/dev/null 9>&- || true  # already running is fine
+  wine cmd /c exit >/dev/null 2>&1 9>&-
 }
 
 zarnel_stop_wine() {
   wineserver -k >/dev/null 2>&1 || true
   # Only the display this shell started goes; one someone else runs stays.
   [ -n "${ZARNEL_XVFB_PID:-}" ] && kill "$ZARNEL_XVFB_PID" 2>/dev/null || true
+  exec 9>&-
 }

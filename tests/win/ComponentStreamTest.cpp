@@ -161,6 +161,9 @@ TEST_F(ComponentStream, IntegerAndColourEncodings) {
 
 TEST_F(ComponentStream, FontOnlyWithoutParentFontAndConstraintsNested) {
   bar.Font().SetHeight(-13);
+  // A change of the control's own font ends its use of the parent's.
+  EXPECT_FALSE(bar.ParentFont());
+  bar.Settings().ParentFont = true;
   EXPECT_FALSE(Contains(Saved(), "Font."));
   bar.Settings().ParentFont = false;
   bar.Constraints().SetMaxHeight(50);

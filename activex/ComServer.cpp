@@ -1,0 +1,109 @@
+#include "ComServer.h"
+
+#include <oleauto.h>
+
+#include "Bstr.h"
+#include "ComObjectFactory.h"
+#include "FrameworkError.h"
+#include "OleError.h"
+
+namespace zarnel {
+namespace {
+
+std::wstring LongModulePath(HINSTANCE module) {
+  wchar_t path[MAX_PATH * 2];
+  const DWORD length = ::GetModuleFileNameW(module, path, static_cast<DWORD>(std::size(path)));
+  if (length == 0 || length >= std::size(path)) throw EFrameworkError("Cannot determine the server's file name");
+  wchar_t longPath[MAX_PATH * 2];
+  const DWORD longLength = ::GetLongPathNameW(path, longPath, static_cast<DWORD>(std::size(longPath)));
+  if (longLength == 0 || longLength >= std::size(longPath)) return std::wstring(path, length);
+  return std::wstring(longPath, longLength);
+}
+
+// The help directory registered with the type library: the module's folder with its separator.
+std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L"\\/") + 1); }
+
+class TReadLock {
+ public:
+  explicit TReadLock(SRWLOCK& lock) : FLock(lock) { ::AcquireSRWLockShared(&FLock); }
+  ~TReadLock() { ::ReleaseSRWLockShared(&FLock); }
+
+ private:
+  SRWLOCK& FLock;
+};
+
+class TWriteLock {
+ public:
+  explicit TWriteLock(SRWLOCK& lock) : FLock(lock) { ::AcquireSRWLockExclusive(&FLock); }
+  ~TWriteLock() { ::ReleaseSRWLockExclusive(&FLock); }
+
+ private:
+  SRWLOCK& FLock;
+};
+
+using TUnRegisterTypeLib = HRESULT(WINAPI*)(REFGUID, WORD, WORD, LCID, SYSKIND);
+
+}  // namespace
+
+TComServer* TComServer::FCurrent = nullptr;
+
+TComServer::TComServer(HINSTANCE module) : FServerFileName(LongModulePath(module)) {
+  OleCheck(::LoadTypeLib(FServerFileName.c_str(), &FTypeLib));
+  TBstr name;
+  OleCheck(FTypeLib->GetDocumentation(MEMBERID_NIL, name.put(), nullptr, nullptr, nullptr));
+  FServerName.assign(name.get(), ::SysStringLen(name.get()));
+  FCurrent = this;
+}
+
+TComServer::~TComServer() {
+  FFactories.clear();
+  if (FCurrent == this) FCurrent = nullptr;
+}
+
+void TComServer::CountObject(bool created) {
+  if (created)
+    ::InterlockedIncrement(&FObjectCount);
+  else
+    ::InterlockedDecrement(&FObjectCount);
+}
+
+void TComServer::CountFactoryReference(bool added) {
+  if (added)
+    ::InterlockedIncrement(&FFactoryCount);
+  else
+    ::InterlockedDecrement(&FFactoryCount);
+}
+
+void TComServer::AddFactory(std::unique_ptr<TComObjectFactory> factory) {
+  TWriteLock lock(FFactoryLock);
+  FFactories.push_back(std::move(factory));
+}
+
+TComObjectFactory* TComServer::FindFactory(REFCLSID clsid) const {
+  TReadLock lock(FFactoryLock);
+  for (const auto& factory : FFactories)
+    if (::IsEqualCLSID(factory->ClassID(), clsid)) return factory.get();
+  return nullptr;
+}
+
+void TComServer::UpdateRegistry(HKEY root, bool registering) {
+  TReadLock lock(FFactoryLock);
+  if (registering) {
+    std::wstring fileName = FServerFileName;
+    std::wstring helpFolder = FolderOf(FServerFileName);
+    OleCheck(::RegisterTypeLib(FTypeLib.Get(), fileName.data(), helpFolder.data()));
+  } else if (const HMODULE oleaut = ::GetModuleHandleA("oleaut32.dll")) {
+    if (const auto unregister =
+            reinterpret_cast<TUnRegisterTypeLib>(::GetProcAddress(oleaut, "UnRegisterTypeLib"))) {
+      TLIBATTR* attributes = nullptr;
+      if (SUCCEEDED(FTypeLib->GetLibAttr(&attributes))) {
+        unregister(attributes->guid, attributes->wMajorVerNum, attributes->wMinorVerNum, attributes->lcid,
+                   attributes->syskind);
+        FTypeLib->ReleaseTLibAttr(attributes);
+      }
+    }
+  }
+  for (const auto& factory : FFactories) factory->UpdateRegistry(root, registering);
+}
+
+}  // namespace zarnel
