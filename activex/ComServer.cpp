@@ -23,23 +23,21 @@ std::wstring LongModulePath(HINSTANCE module) {
 // The help directory registered with the type library: the module's folder with its separator.
 std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L"\\/") + 1); }
 
-class TReadLock {
+// Holds a slim reader/writer lock, shared or exclusive, for a scope.
+template <void(WINAPI* Acquire)(PSRWLOCK), void(WINAPI* Release)(PSRWLOCK)>
+class TLockScope {
  public:
-  explicit TReadLock(SRWLOCK& lock) : FLock(lock) { ::AcquireSRWLockShared(&FLock); }
-  ~TReadLock() { ::ReleaseSRWLockShared(&FLock); }
+  explicit TLockScope(SRWLOCK& lock) : FLock(lock) { Acquire(&FLock); }
+  ~TLockScope() { Release(&FLock); }
+  TLockScope(const TLockScope&) = delete;
+  TLockScope& operator=(const TLockScope&) = delete;
 
  private:
   SRWLOCK& FLock;
 };
 
-class TWriteLock {
- public:
-  explicit TWriteLock(SRWLOCK& lock) : FLock(lock) { ::AcquireSRWLockExclusive(&FLock); }
-  ~TWriteLock() { ::ReleaseSRWLockExclusive(&FLock); }
-
- private:
-  SRWLOCK& FLock;
-};
+using TReadLock = TLockScope<::AcquireSRWLockShared, ::ReleaseSRWLockShared>;
+using TWriteLock = TLockScope<::AcquireSRWLockExclusive, ::ReleaseSRWLockExclusive>;
 
 using TUnRegisterTypeLib = HRESULT(WINAPI*)(REFGUID, WORD, WORD, LCID, SYSKIND);
 
@@ -94,7 +92,7 @@ void TComServer::UpdateRegistry(HKEY root, bool registering) {
     OleCheck(::RegisterTypeLib(FTypeLib.Get(), fileName.data(), helpFolder.data()));
   } else if (const HMODULE oleaut = ::GetModuleHandleA("oleaut32.dll")) {
     if (const auto unregister =
-            reinterpret_cast<TUnRegisterTypeLib>(::GetProcAddress(oleaut, "UnRegisterTypeLib"))) {
+            reinterpret_cast<TUnRegisterTypeLib>(reinterpret_cast<void*>(::GetProcAddress(oleaut, "UnRegisterTypeLib")))) {
       TLIBATTR* attributes = nullptr;
       if (SUCCEEDED(FTypeLib->GetLibAttr(&attributes))) {
         unregister(attributes->guid, attributes->wMajorVerNum, attributes->wMinorVerNum, attributes->lcid,

@@ -24,6 +24,11 @@ class TUniqueHandle {
   H get() const { return FHandle; }
   explicit operator bool() const { return FHandle != H{}; }
   H release() { return std::exchange(FHandle, H{}); }
+  // For an out parameter that hands over a new handle: the old one goes first.
+  H* put() {
+    reset();
+    return &FHandle;
+  }
   void reset(H h = H{}) {
     if (FHandle) Close(FHandle);
     FHandle = h;

@@ -41,20 +41,20 @@ STDAPI DllCanUnloadNow() {
   return !server || server->CanUnloadNow() ? S_OK : S_FALSE;
 }
 
-STDAPI DllRegisterServer() {
+namespace {
+
+// Any failure of a registration step reaches the installer as E_FAIL alone.
+HRESULT UpdateRegistry(bool registering) noexcept {
   try {
-    TComServer::Current()->UpdateRegistry(HKEY_CLASSES_ROOT, true);
+    TComServer::Current()->UpdateRegistry(HKEY_CLASSES_ROOT, registering);
     return S_OK;
   } catch (...) {
     return E_FAIL;
   }
 }
 
-STDAPI DllUnregisterServer() {
-  try {
-    TComServer::Current()->UpdateRegistry(HKEY_CLASSES_ROOT, false);
-    return S_OK;
-  } catch (...) {
-    return E_FAIL;
-  }
-}
+}  // namespace
+
+STDAPI DllRegisterServer() { return UpdateRegistry(true); }
+
+STDAPI DllUnregisterServer() { return UpdateRegistry(false); }

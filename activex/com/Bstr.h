@@ -4,37 +4,13 @@
 #include <oleauto.h>
 
 #include <string>
-#include <utility>
+
+#include "Handles.h"
 
 namespace zarnel {
 
-class TBstr {
- public:
-  TBstr() = default;
-  explicit TBstr(BSTR s) : FString(s) {}
-  TBstr(const TBstr&) = delete;
-  TBstr& operator=(const TBstr&) = delete;
-  TBstr(TBstr&& other) noexcept : FString(std::exchange(other.FString, nullptr)) {}
-  TBstr& operator=(TBstr&& other) noexcept {
-    if (this != &other) reset(std::exchange(other.FString, nullptr));
-    return *this;
-  }
-  ~TBstr() { reset(); }
-
-  BSTR get() const { return FString; }
-  BSTR* put() {
-    reset();
-    return &FString;
-  }
-  BSTR release() { return std::exchange(FString, nullptr); }
-  void reset(BSTR s = nullptr) {
-    if (FString) ::SysFreeString(FString);
-    FString = s;
-  }
-
- private:
-  BSTR FString = nullptr;
-};
+inline void FreeBstr(BSTR s) { ::SysFreeString(s); }
+using TBstr = TUniqueHandle<BSTR, FreeBstr>;
 
 // The whole string, its length taken from the length prefix, in the thread's ANSI code page;
 // characters the code page lacks become its default character. Null gives empty text.

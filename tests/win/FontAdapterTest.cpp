@@ -11,10 +11,10 @@
 #include <utility>
 
 #include "Bstr.h"
-#include "ComObject.h"
 #include "ControlHost.h"
 #include "FontAdapter.h"
 #include "FrameworkError.h"
+#include "ReportingFont.h"
 #include "Screen.h"
 
 namespace zarnel::test {
@@ -95,52 +95,6 @@ int32_t CaptionInkWidth(const TPixels& px) {
   return right < left ? 0 : right - left + 1;
 }
 
-// An automation font whose Weight says 700 whatever its Bold says: the platform's font otherwise,
-// its connection point included.
-class THeavyWeightFont final : public TComObject<THeavyWeightFont, IFont> {
- public:
-  explicit THeavyWeightFont(ComPtr<IFont> inner) : FInner(std::move(inner)) {}
-  static std::span<const TInterfaceEntry> Interfaces() {
-    static const TInterfaceEntry table[] = {InterfaceEntry<THeavyWeightFont, IFont>(IID_IFont)};
-    return table;
-  }
-  STDMETHODIMP QueryInterface(REFIID iid, void** ppv) noexcept override {
-    if (::IsEqualGUID(iid, IID_IConnectionPointContainer)) return FInner->QueryInterface(iid, ppv);
-    return TComObject::QueryInterface(iid, ppv);
-  }
-
-  STDMETHODIMP get_Weight(SHORT* weight) noexcept override {
-    *weight = FW_BOLD;
-    return S_OK;
-  }
-  STDMETHODIMP get_Name(BSTR* v) noexcept override { return FInner->get_Name(v); }
-  STDMETHODIMP put_Name(BSTR v) noexcept override { return FInner->put_Name(v); }
-  STDMETHODIMP get_Size(CY* v) noexcept override { return FInner->get_Size(v); }
-  STDMETHODIMP put_Size(CY v) noexcept override { return FInner->put_Size(v); }
-  STDMETHODIMP get_Bold(BOOL* v) noexcept override { return FInner->get_Bold(v); }
-  STDMETHODIMP put_Bold(BOOL v) noexcept override { return FInner->put_Bold(v); }
-  STDMETHODIMP get_Italic(BOOL* v) noexcept override { return FInner->get_Italic(v); }
-  STDMETHODIMP put_Italic(BOOL v) noexcept override { return FInner->put_Italic(v); }
-  STDMETHODIMP get_Underline(BOOL* v) noexcept override { return FInner->get_Underline(v); }
-  STDMETHODIMP put_Underline(BOOL v) noexcept override { return FInner->put_Underline(v); }
-  STDMETHODIMP get_Strikethrough(BOOL* v) noexcept override { return FInner->get_Strikethrough(v); }
-  STDMETHODIMP put_Strikethrough(BOOL v) noexcept override { return FInner->put_Strikethrough(v); }
-  STDMETHODIMP put_Weight(SHORT v) noexcept override { return FInner->put_Weight(v); }
-  STDMETHODIMP get_Charset(SHORT* v) noexcept override { return FInner->get_Charset(v); }
-  STDMETHODIMP put_Charset(SHORT v) noexcept override { return FInner->put_Charset(v); }
-  STDMETHODIMP get_hFont(HFONT* v) noexcept override { return FInner->get_hFont(v); }
-  STDMETHODIMP Clone(IFont** v) noexcept override { return FInner->Clone(v); }
-  STDMETHODIMP IsEqual(IFont* v) noexcept override { return FInner->IsEqual(v); }
-  STDMETHODIMP SetRatio(LONG logical, LONG himetric) noexcept override { return FInner->SetRatio(logical, himetric); }
-  STDMETHODIMP QueryTextMetrics(TEXTMETRICW* v) noexcept override { return FInner->QueryTextMetrics(v); }
-  STDMETHODIMP AddRefHfont(HFONT v) noexcept override { return FInner->AddRefHfont(v); }
-  STDMETHODIMP ReleaseHfont(HFONT v) noexcept override { return FInner->ReleaseHfont(v); }
-  STDMETHODIMP SetHdc(HDC v) noexcept override { return FInner->SetHdc(v); }
-
- private:
-  ComPtr<IFont> FInner;
-};
-
 class FontAdapterTest : public testing::Test {
  protected:
   FontAdapterTest() {
@@ -212,12 +166,13 @@ TEST_F(FontAdapterTest, HalfPointsGoToTheEvenNeighbour) {
 TEST_F(FontAdapterTest, BoldAloneDecidesTheBoldStyle) {
   bar.Font().SetStyle(fsBold | fsItalic);
   const ComPtr<IFont> inner = NewFont(L"Tahoma", 12 * PointsScale);
-  const ComPtr<IFont> heavy(new THeavyWeightFont(inner));
+  const ComPtr<TReportingFont> heavy(new TReportingFont(inner));
+  heavy->Weight = FW_BOLD;
   SHORT weight = 0;
   ASSERT_EQ(heavy->get_Weight(&weight), S_OK);
   ASSERT_EQ(weight, FW_BOLD);
   ASSERT_FALSE(BoldOf(heavy.Get()));
-  adapter.Put(heavy.Get());
+  adapter.Put(static_cast<IFont*>(heavy.Get()));
   EXPECT_EQ(bar.Font().Style(), TFontStyles{0});
   ASSERT_EQ(heavy->put_Bold(TRUE), S_OK);  // reaches the control through the platform font's notification
   EXPECT_EQ(bar.Font().Style(), TFontStyles{fsBold});

@@ -12,14 +12,6 @@ constexpr uint32_t C1 = 0xA0B0C0;
 constexpr uint32_t C2 = 0x00FF7F;
 constexpr uint32_t C3 = 0xFE0102;
 
-struct TDecodeCase {
-  const char* Name;
-  TBmpFields Fields;
-  int32_t Width;
-  int32_t Height;
-  std::vector<uint32_t> Pixels;  // top row first
-};
-
 // Expected colours are worked out by hand from the bytes, not taken from the decoder.
 const TDecodeCase DecodeCases[] = {
     {"Core1BitBottomUp",
@@ -135,8 +127,6 @@ const TDecodeCase DecodeCases[] = {
       Black, Black, Black, Black, Black,  //
       C1, C2, C1, C2, C1}},
 };
-
-void PrintTo(const TDecodeCase& c, std::ostream* os) { *os << c.Name; }
 
 class BmpDecode : public testing::TestWithParam<TDecodeCase> {};
 

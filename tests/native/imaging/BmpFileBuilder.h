@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 namespace zarnel::imaging::test {
@@ -22,5 +23,17 @@ struct TBmpFields {
 };
 
 std::vector<uint8_t> BuildBmp(const TBmpFields& fields);
+
+// A picture built from fields and what a decoder must make of it, the colours worked out by hand from
+// the bytes, never taken from the decoder.
+struct TDecodeCase {
+  const char* Name;
+  TBmpFields Fields;
+  int32_t Width;
+  int32_t Height;
+  std::vector<uint32_t> Pixels;  // top row first
+};
+// Test names in failure reports.
+inline void PrintTo(const TDecodeCase& c, std::ostream* out) { *out << c.Name; }
 
 }  // namespace zarnel::imaging::test

@@ -19,15 +19,7 @@ std::vector<uint8_t> Packed(const TBmpFields& fields) {
   return file;
 }
 
-struct TPackedCase {
-  const char* Name;
-  TBmpFields Fields;
-  int32_t Width;
-  int32_t Height;
-  std::vector<uint32_t> Pixels;  // top row first, worked out by hand from the bytes
-};
-
-const TPackedCase PackedCases[] = {
+const TDecodeCase PackedCases[] = {
     {"Core1BitFullTableOfThreeByteEntries",
      {.HeaderSize = 12,
       .Width = 9,
@@ -91,12 +83,10 @@ const TPackedCase PackedCases[] = {
      {C1, C1, C0}},
 };
 
-void PrintTo(const TPackedCase& c, std::ostream* out) { *out << c.Name; }
-
-class PackedDibDecode : public testing::TestWithParam<TPackedCase> {};
+class PackedDibDecode : public testing::TestWithParam<TDecodeCase> {};
 
 TEST_P(PackedDibDecode, FindsThePixelsAndTheClaimedSize) {
-  const TPackedCase& c = GetParam();
+  const TDecodeCase& c = GetParam();
   const std::vector<uint8_t> dib = Packed(c.Fields);
   const TDibSize size = PackedDibSize(dib);
   EXPECT_EQ(size.Width, c.Fields.Width);
@@ -108,7 +98,7 @@ TEST_P(PackedDibDecode, FindsThePixelsAndTheClaimedSize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, PackedDibDecode, testing::ValuesIn(PackedCases),
-                         [](const testing::TestParamInfo<TPackedCase>& info) { return info.param.Name; });
+                         [](const testing::TestParamInfo<TDecodeCase>& info) { return info.param.Name; });
 
 TEST(PackedDibSize, CoreSidesAreUnsignedAndInfoHeightsSigned) {
   const TDibSize core = PackedDibSize(Packed({.HeaderSize = 12, .Width = 65535, .Height = 40000}));
