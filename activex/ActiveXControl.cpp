@@ -1,4 +1,5 @@
 #include "ActiveXControl.h"
+#include "ConnectionPoints.h"
 
 #include <oleauto.h>
 
@@ -10,9 +11,15 @@ TActiveXControlBase::TActiveXControlBase(TActiveXControlFactory& factory, IUnkno
     : FFactory(factory),
       FObjectCount(factory.Server()),
       FOuter(outer ? outer : &FInner),
-      FErrorSource{&factory.DispatchInterface(), factory.ProgIDText().c_str()} {}
+      FErrorSource{&factory.DispatchInterface(), factory.ProgIDText().c_str()} {
+  CreateConnectionPoints();
+}
 
-TActiveXControlBase::~TActiveXControlBase() { FControl.reset(); }
+TActiveXControlBase::~TActiveXControlBase() {
+  // The window's messages stop reaching this object before the control goes.
+  RouteWindow(false);
+  FControl.reset();
+}
 
 void TActiveXControlBase::Initialize() {
   FControl = FFactory.CreateControl();

@@ -6,6 +6,9 @@
 // an HRESULT plus error information.
 #include <windows.h>
 #include <oaidl.h>
+#include <ocidl.h>
+#include <oleidl.h>
+#include <wrl/client.h>
 
 #include <memory>
 #include <span>
@@ -21,13 +24,87 @@
 
 namespace zarnel {
 
-class TActiveXControlBase : public ISupportErrorInfo {
+class TConnectionPoints;
+
+class TActiveXControlBase : public ISupportErrorInfo,
+                            public IOleObject,
+                            public IOleInPlaceObject,
+                            public IOleInPlaceActiveObject,
+                            public IOleControl,
+                            public IViewObject2,
+                            public IProvideClassInfo2,
+                            public ISpecifyPropertyPages,
+                            public IConnectionPointContainer {
  public:
   TActiveXControlBase(const TActiveXControlBase&) = delete;
   TActiveXControlBase& operator=(const TActiveXControlBase&) = delete;
 
   // ISupportErrorInfo: S_OK for every interface the object implements.
   STDMETHODIMP InterfaceSupportsErrorInfo(REFIID iid) noexcept override;
+
+  // IOleObject (ActiveXOleObject.cpp)
+  STDMETHODIMP SetClientSite(IOleClientSite* site) noexcept override;
+  STDMETHODIMP GetClientSite(IOleClientSite** site) noexcept override;
+  STDMETHODIMP SetHostNames(LPCOLESTR containerApp, LPCOLESTR containerObject) noexcept override;
+  STDMETHODIMP Close(DWORD saveOption) noexcept override;
+  STDMETHODIMP SetMoniker(DWORD which, IMoniker* moniker) noexcept override;
+  STDMETHODIMP GetMoniker(DWORD assign, DWORD which, IMoniker** moniker) noexcept override;
+  STDMETHODIMP InitFromData(IDataObject* data, BOOL creation, DWORD reserved) noexcept override;
+  STDMETHODIMP GetClipboardData(DWORD reserved, IDataObject** data) noexcept override;
+  STDMETHODIMP DoVerb(LONG verb, LPMSG msg, IOleClientSite* site, LONG index, HWND parent,
+                      LPCRECT position) noexcept override;
+  STDMETHODIMP EnumVerbs(IEnumOLEVERB** verbs) noexcept override;
+  STDMETHODIMP Update() noexcept override;
+  STDMETHODIMP IsUpToDate() noexcept override;
+  STDMETHODIMP GetUserClassID(CLSID* clsid) noexcept override;
+  STDMETHODIMP GetUserType(DWORD form, LPOLESTR* userType) noexcept override;
+  STDMETHODIMP SetExtent(DWORD aspect, SIZEL* size) noexcept override;
+  STDMETHODIMP GetExtent(DWORD aspect, SIZEL* size) noexcept override;
+  STDMETHODIMP Advise(IAdviseSink* sink, DWORD* connection) noexcept override;
+  STDMETHODIMP Unadvise(DWORD connection) noexcept override;
+  STDMETHODIMP EnumAdvise(IEnumSTATDATA** advise) noexcept override;
+  STDMETHODIMP GetMiscStatus(DWORD aspect, DWORD* status) noexcept override;
+  STDMETHODIMP SetColorScheme(LOGPALETTE* palette) noexcept override;
+
+  // IOleWindow, IOleInPlaceObject and IOleInPlaceActiveObject (ActiveXInPlace.cpp)
+  STDMETHODIMP GetWindow(HWND* wnd) noexcept override;
+  STDMETHODIMP ContextSensitiveHelp(BOOL enter) noexcept override;
+  STDMETHODIMP InPlaceDeactivate() noexcept override;
+  STDMETHODIMP UIDeactivate() noexcept override;
+  STDMETHODIMP SetObjectRects(LPCRECT position, LPCRECT clip) noexcept override;
+  STDMETHODIMP ReactivateAndUndo() noexcept override;
+  STDMETHODIMP TranslateAccelerator(LPMSG msg) noexcept override;
+  STDMETHODIMP OnFrameWindowActivate(BOOL activate) noexcept override;
+  STDMETHODIMP OnDocWindowActivate(BOOL activate) noexcept override;
+  STDMETHODIMP ResizeBorder(LPCRECT border, IOleInPlaceUIWindow* window, BOOL frameWindow) noexcept override;
+  STDMETHODIMP EnableModeless(BOOL enable) noexcept override;
+
+  // IOleControl (ActiveXAmbient.cpp)
+  STDMETHODIMP GetControlInfo(CONTROLINFO* info) noexcept override;
+  STDMETHODIMP OnMnemonic(MSG* msg) noexcept override;
+  STDMETHODIMP OnAmbientPropertyChange(DISPID id) noexcept override;
+  STDMETHODIMP FreezeEvents(BOOL freeze) noexcept override;
+
+  // IViewObject2 (ActiveXView.cpp)
+  STDMETHODIMP Draw(DWORD aspect, LONG index, void* aspectInfo, DVTARGETDEVICE* device, HDC targetDevice, HDC dc,
+                    LPCRECTL bounds, LPCRECTL windowBounds, BOOL(STDMETHODCALLTYPE* shouldContinue)(ULONG_PTR),
+                    ULONG_PTR continueArgument) noexcept override;
+  STDMETHODIMP GetColorSet(DWORD aspect, LONG index, void* aspectInfo, DVTARGETDEVICE* device, HDC targetDevice,
+                           LOGPALETTE** colors) noexcept override;
+  STDMETHODIMP Freeze(DWORD aspect, LONG index, void* aspectInfo, DWORD* freeze) noexcept override;
+  STDMETHODIMP Unfreeze(DWORD freeze) noexcept override;
+  STDMETHODIMP SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) noexcept override;
+  STDMETHODIMP GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) noexcept override;
+  STDMETHODIMP GetExtent(DWORD aspect, LONG index, DVTARGETDEVICE* device, LPSIZEL size) noexcept override;
+
+  // IProvideClassInfo2 and ISpecifyPropertyPages (ActiveXView.cpp)
+  STDMETHODIMP GetClassInfo(ITypeInfo** info) noexcept override;
+  STDMETHODIMP GetGUID(DWORD kind, GUID* guid) noexcept override;
+  STDMETHODIMP GetPages(CAUUID* pages) noexcept override;
+
+  // IConnectionPointContainer (ActiveXConnections.cpp)
+  STDMETHODIMP EnumConnectionPoints(IEnumConnectionPoints** points) noexcept override;
+  STDMETHODIMP FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept override;
 
   // The object's own unknown: its identity, and its reference count.
   IUnknown* InnerUnknown() { return &FInner; }
@@ -39,6 +116,11 @@ class TActiveXControlBase : public ISupportErrorInfo {
   TActiveXControlBase(TActiveXControlFactory& factory, IUnknown* outer);
   virtual ~TActiveXControlBase();
 
+  // The sink-change hook: the events point's sink connected (its relay's events interface) or
+  // disconnected (nullptr).
+  virtual void EventSinkChanged(IDispatch* sink) = 0;
+  // The property-page hook: the control's own property pages (none by default).
+  virtual void DefinePropertyPages(CAUUID& pages) { pages = CAUUID{0, nullptr}; }
   // The control-initialisation hook: the control exists and has its window.
   virtual void InitializeControl() = 0;
   // The most derived object and its interface table.
@@ -46,6 +128,8 @@ class TActiveXControlBase : public ISupportErrorInfo {
   virtual std::span<const TInterfaceEntry> InterfaceTable() const = 0;
 
   IUnknown* ControllingUnknown() const { return FOuter; }
+  // The interface the control layer's own interfaces start from, for handing out as IOleObject etc.
+  IOleObject* OleObject() { return this; }
   TWinControl& Control() const { return *FControl; }
   const TActiveXControlFactory& Factory() const { return FFactory; }
 
@@ -92,6 +176,37 @@ class TActiveXControlBase : public ISupportErrorInfo {
   TInnerUnknown FInner{*this};
   IUnknown* FOuter;
   TErrorSource FErrorSource;
+  // Connection points (ActiveXConnections.cpp): built with the object.
+  void CreateConnectionPoints();
+  void EventsConnecting(IUnknown* sink, bool connecting);
+
+  // Embedding and in-place state (ActiveXOleObject.cpp, ActiveXInPlace.cpp).
+  HRESULT InPlaceActivate(bool uiActivate);
+  void RouteWindow(bool on);
+  bool HandleWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // The container's ambient colour and font into the control (ActiveXAmbient.cpp); failures swallowed.
+  void RefreshAmbient() noexcept;
+
+ protected:
+  // Whether the object has changes a container has not saved; Close saves only then.
+  bool FDirty = false;
+
+ private:
+  Microsoft::WRL::ComPtr<IOleClientSite> FClientSite;
+  Microsoft::WRL::ComPtr<IOleControlSite> FControlSite;
+  Microsoft::WRL::ComPtr<IOleInPlaceSite> FInPlaceSite;
+  Microsoft::WRL::ComPtr<IOleAdviseHolder> FOleAdviseHolder;
+  Microsoft::WRL::ComPtr<IAdviseSink> FViewAdviseSink;
+  DWORD FViewAdviseAspects = 0;
+  DWORD FViewAdviseFlags = 0;
+  bool FInPlaceActive = false;
+  bool FUIActive = false;
+  LONG FEventsFrozen = 0;
+
+  std::unique_ptr<TConnectionPoints> FConnectionPoints;
+  // The base's own reference to the connected sink's events interface.
+  Microsoft::WRL::ComPtr<IDispatch> FEventSink;
+
   // The parking window outlives the control created in it.
   TParkingWindow FParkingWindow;
   std::unique_ptr<TWinControl> FControl;

@@ -21,13 +21,27 @@ std::span<const TInterfaceEntry> TZarnelX::Interfaces() {
       InterfaceEntry<TZarnelX, IZarnelX>(IID_IZarnelX),
       InterfaceEntry<TZarnelX, IZarnelX>(IID_IDispatch),
       InterfaceEntry<TZarnelX, ISupportErrorInfo>(IID_ISupportErrorInfo),
+      InterfaceEntry<TZarnelX, IOleObject>(IID_IOleObject),
+      InterfaceEntry<TZarnelX, IOleWindow, IOleInPlaceObject>(IID_IOleWindow),
+      InterfaceEntry<TZarnelX, IOleInPlaceObject>(IID_IOleInPlaceObject),
+      InterfaceEntry<TZarnelX, IOleInPlaceActiveObject>(IID_IOleInPlaceActiveObject),
+      InterfaceEntry<TZarnelX, IOleControl>(IID_IOleControl),
+      InterfaceEntry<TZarnelX, IViewObject, IViewObject2>(IID_IViewObject),
+      InterfaceEntry<TZarnelX, IViewObject2>(IID_IViewObject2),
+      InterfaceEntry<TZarnelX, IProvideClassInfo, IProvideClassInfo2>(IID_IProvideClassInfo),
+      InterfaceEntry<TZarnelX, IProvideClassInfo2>(IID_IProvideClassInfo2),
+      InterfaceEntry<TZarnelX, ISpecifyPropertyPages>(IID_ISpecifyPropertyPages),
+      InterfaceEntry<TZarnelX, IConnectionPointContainer>(IID_IConnectionPointContainer),
   };
   return table;
 }
 
 std::unique_ptr<TWinControl> TZarnelX::CreateProgressControl() { return std::make_unique<TZarnel2Pro>(nullptr); }
 
-void TZarnelX::InitializeControl() { FProgressControl = &dynamic_cast<TZarnel2Pro&>(Control()); }
+void TZarnelX::InitializeControl() {
+  FProgressControl = &dynamic_cast<TZarnel2Pro&>(Control());
+  HookEvents();
+}
 
 STDMETHODIMP TZarnelX::get_TextW(LONG* Value) noexcept {
   return Get(Value, [&] { return FProgressControl->CaptionWidth(); });

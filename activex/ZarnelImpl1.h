@@ -80,6 +80,7 @@ class TZarnelX final : public TActiveXControl<TZarnelX, IZarnelX> {
   STDMETHODIMP AboutBox() noexcept override;
 
  protected:
+  void EventSinkChanged(IDispatch* sink) override;
   void InitializeControl() override;
 
  private:
@@ -89,7 +90,13 @@ class TZarnelX final : public TActiveXControl<TZarnelX, IZarnelX> {
     return Guard([&] { OutParam(value) = read(); });
   }
 
+  // The control's six events, fired to the connected sink (ZarnelEvents.cpp).
+  void HookEvents();
+  void FireEvent(DISPID id, std::span<VARIANT> arguments) noexcept;
+
   TZarnel2Pro* FProgressControl = nullptr;
+  // The connected sink's events interface as its relay gives it; empty when none is connected.
+  Microsoft::WRL::ComPtr<IDispatch> FEventTarget;
 };
 
 }  // namespace zarnel

@@ -43,6 +43,7 @@ void TPositionModel::SetMax(int32_t v, int32_t clientWidth) {
 }
 
 bool TPositionModel::SetPosition(int32_t v, int32_t clientWidth, IPerCentListener* listener) {
+  const uint32_t write = ++FPositionWrites;
   const int32_t n = ChoosePosition(v);
   const float f = FractionAt(n);
   bool visible = false;
@@ -51,6 +52,9 @@ bool TPositionModel::SetPosition(int32_t v, int32_t clientWidth, IPerCentListene
     visible = true;
     if (listener != nullptr) {
       listener->PerCentChanged(FPerCent);
+      // A handler that wrote the position itself wrote it later than this write: its value, view
+      // and paint stand, and storing this one now would leave the position and the bar disagreeing.
+      if (FPositionWrites != write) return false;
     }
   } else if (ColumnOf(f, clientWidth) != FFilledWidth) {
     ApplyFraction(f, clientWidth);

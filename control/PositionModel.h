@@ -37,6 +37,8 @@ class TPositionModel {
   uint8_t RepaintStep = 0;
   uint8_t RepaintStepOffset = 0;
   bool WrapExceeded = false;
+  // Counts position writes, so that a write can tell that a handler of its event wrote again.
+  uint32_t FPositionWrites = 0;
 
   // The first split column, from the control's width less its borders.
   void InitFilledWidth(int32_t usableWidth);

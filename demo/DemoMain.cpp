@@ -1,6 +1,7 @@
 // Shows the control in a window, runs the position from 0 to 100 and writes PNG screenshots of the
-// control's window (frame included) into the folder given as the first argument; then shows the
-// About box and writes its screenshot too.
+// control's window (frame included) into the folder given as the first argument; hosts the .ocx's
+// object in Wine's ATL container in the same window and writes its screenshot; then shows the About
+// box and writes its screenshot too.
 #include <windows.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "About1.h"
 #include "BmpEncoder.h"
 #include "Form.h"
+#include "HostedControl.h"
 #include "ModalDriver.h"
 #include "PngWriter.h"
 #include "Screen.h"
@@ -85,7 +87,7 @@ int main(int argc, char** argv) {
   ::CreateDirectoryA(gOutDir.c_str(), nullptr);
   try {
     TForm form(nullptr);
-    form.SetBounds(40, 40, 420, 260);
+    form.SetBounds(40, 40, 420, 300);
     form.SetCaption("ZarnelX2Pro demo");
     form.Show();
     ::SetForegroundWindow(form.Handle());
@@ -130,6 +132,8 @@ int main(int argc, char** argv) {
     if (keyed->LoadFromFile(odd) != 0) throw std::runtime_error("picture did not load");
     keyed->SetPosition(57);
     Save(*keyed, form, "picture-transparent.png");
+
+    WritePng(ShowHostedControl(form.Handle(), RECT{16, 208, 16 + 240, 208 + 28}), "ocx-hosted.png");
 
     SaveAboutBox();
     return 0;

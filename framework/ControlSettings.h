@@ -20,6 +20,7 @@ struct TControlSettings {
   bool ShowHint = false;
   bool ParentShowHint = true;
   bool ParentFont = true;
+  bool ParentColor = true;  // the control's colour follows its container's
   THelpType HelpType = THelpType::htContext;
   std::string HelpKeyword;
   int32_t HelpContext = 0;

@@ -114,6 +114,8 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
     return ::DefWindowProcA(wnd, msg, wParam, lParam);
   }
   try {
+    LRESULT result = 0;
+    if (self->WindowProcHook && self->WindowProcHook(msg, wParam, lParam, result)) return result;
     return self->WndProc(msg, wParam, lParam);
   } catch (const std::exception& e) {
     // An error must never unwind through the window system's frames; the message ends here.
@@ -387,23 +389,36 @@ void TWinControl::NonClientPaint() {
   HWND wnd = FHandle.get();
   TWindowDC dc(wnd, ::GetWindowDC(wnd));
   if (!dc) return;
-  RECT rc, rw;
-  ::GetClientRect(wnd, &rc);
-  ::GetWindowRect(wnd, &rw);
-  ::MapWindowPoints(nullptr, wnd, reinterpret_cast<POINT*>(&rw), 2);
-  ::OffsetRect(&rc, -rw.left, -rw.top);
-  ::ExcludeClipRect(dc.get(), rc.left, rc.top, rc.right, rc.bottom);
-  RECT saved = rw;
-  ::InflateRect(&rc, FFrame.BorderWidth, FFrame.BorderWidth);
-  rw = rc;
+  PaintFrame(dc.get(), WindowLayout());
+}
+
+TWinControl::TWindowLayout TWinControl::WindowLayout() {
+  HWND wnd = Handle();
+  RECT window;
+  ::GetWindowRect(wnd, &window);
+  RECT client;
+  ::GetClientRect(wnd, &client);
+  POINT origin{0, 0};
+  ::ClientToScreen(wnd, &origin);
+  ::OffsetRect(&client, origin.x - window.left, origin.y - window.top);
+  return TWindowLayout{SIZE{window.right - window.left, window.bottom - window.top}, client};
+}
+
+void TWinControl::PaintFrame(HDC dc, const TWindowLayout& layout) {
+  if (!FFrame.HasFrame()) return;
+  const TSavedDC saved(dc);
+  const RECT& client = layout.Client;
+  ::ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+  // The bevel edge outermost, the border strip inside it in the control's brush.
+  RECT ring = client;
+  ::InflateRect(&ring, FFrame.BorderWidth, FFrame.BorderWidth);
   if (FFrame.BevelKind != bkNone) {
-    const int32_t e = FFrame.BevelSize();
-    ::InflateRect(&rw, e, e);
-    ::DrawEdge(dc.get(), &rw, FFrame.EdgeStyle(), FFrame.EdgeFlags());
+    ::InflateRect(&ring, FFrame.BevelSize(), FFrame.BevelSize());
+    ::DrawEdge(dc, &ring, FFrame.EdgeStyle(), FFrame.EdgeFlags());
   }
-  ::IntersectClipRect(dc.get(), rw.left, rw.top, rw.right, rw.bottom);
-  ::OffsetRect(&saved, -saved.left, -saved.top);
-  ::FillRect(dc.get(), &saved, FBrush.Handle());
+  ::IntersectClipRect(dc, ring.left, ring.top, ring.right, ring.bottom);
+  const RECT whole{0, 0, layout.Size.cx, layout.Size.cy};
+  ::FillRect(dc, &whole, FBrush.Handle());
 }
 
 }  // namespace zarnel

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,9 @@ class TWinControl : public TControl {
   // Published click events; the mouse, resize hooks below are the framework's own slots.
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
+  // Sees every message before the control does (an ActiveX host routes the window through itself);
+  // returning true with a result ends the message there.
+  std::function<bool(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)> WindowProcHook;
 
   HWND Handle();  // creates the window when needed
   bool HandleAllocated() const { return static_cast<bool>(FHandle); }
@@ -96,6 +100,17 @@ class TWinControl : public TControl {
   // flag repaints and recreates nothing.
   bool DoubleBuffered() const { return FDoubleBuffered; }
   void SetDoubleBuffered(bool value) { FDoubleBuffered = value; }
+
+  // Where the client area lies in the window (origin at the window's top-left corner), and the
+  // window's size.
+  struct TWindowLayout {
+    SIZE Size;
+    RECT Client;
+  };
+  TWindowLayout WindowLayout();
+  // Draws the frame ring around the client area on a DC whose origin is the window's top-left corner,
+  // as the non-client area shows it.
+  void PaintFrame(HDC dc, const TWindowLayout& layout);
 
   void Invalidate() override;
   void Update();

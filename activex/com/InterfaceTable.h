@@ -14,12 +14,15 @@ struct TInterfaceEntry {
   std::ptrdiff_t Offset;  // from the object's start to its I subobject
 };
 
-template <typename T, typename I>
+// TPath names the base to go through when I is a base of several of T's interfaces (IOleWindow
+// through IOleInPlaceObject, say).
+template <typename T, typename I, typename TPath = I>
 TInterfaceEntry InterfaceEntry(const IID& iid) {
   // Any suitably aligned non-null address works for computing a base-class offset.
   alignas(T) static char probe[sizeof(T)];
   T* object = reinterpret_cast<T*>(probe);
-  return TInterfaceEntry{&iid, reinterpret_cast<char*>(static_cast<I*>(object)) - reinterpret_cast<char*>(object)};
+  I* subobject = static_cast<TPath*>(object);
+  return TInterfaceEntry{&iid, reinterpret_cast<char*>(subobject) - reinterpret_cast<char*>(object)};
 }
 
 // The interface pointer for iid (AddRef'd), IUnknown giving the first entry; E_NOINTERFACE with

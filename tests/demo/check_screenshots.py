@@ -6,6 +6,8 @@ import zlib
 from pathlib import Path
 
 NAVY, WHITE, BLACK = (0, 0, 0x80), (0xFF, 0xFF, 0xFF), (0, 0, 0)
+# The colours the demo gives the object hosted in ATL's container through IZarnelX.
+DARK_GREEN, LIGHT_YELLOW, MAROON = (0, 0x64, 0), (0xFF, 0xFF, 0xE0), (0x80, 0, 0)
 
 
 def read_png(path):
@@ -40,14 +42,22 @@ def check_split(name, rows, width, split, left=(NAVY, WHITE), right=(WHITE, BLAC
         for x in range(width):
             allowed = left if x < split else right
             assert row[x] in allowed, f"{name}: pixel ({x},{y}) is {row[x]}"
-    assert all(rows[0][x] == (NAVY if x < split else WHITE) for x in range(width)), f"{name}: top row"
+    assert all(rows[0][x] == (left[0] if x < split else right[0]) for x in range(width)), f"{name}: top row"
 
 
-def check_caption(rows, split):
-    """A long caption: white ink over the filled part and black ink over the empty part."""
-    left_ink = sum(row[x] == WHITE for row in rows for x in range(split))
-    right_ink = sum(row[x] == BLACK for row in rows for x in range(split, len(row)))
+def check_caption(rows, split, left_ink_colour=WHITE, right_ink_colour=BLACK):
+    """A long caption: its ink colour over the filled part and the other one over the empty part."""
+    left_ink = sum(row[x] == left_ink_colour for row in rows for x in range(split))
+    right_ink = sum(row[x] == right_ink_colour for row in rows for x in range(split, len(row)))
     assert left_ink > 20 and right_ink > 20, f"caption ink {left_ink}/{right_ink}"
+
+
+def check_hosted(rows, w):
+    """The object in ATL's host, sized to its 240 x 28 window: green and yellow split at 57 %, white and
+    maroon caption ink."""
+    split = round(w * 0.57)
+    check_split("ocx-hosted", rows, w, split, left=(DARK_GREEN, WHITE), right=(LIGHT_YELLOW, MAROON))
+    check_caption(rows, split, WHITE, MAROON)
 
 
 def check_frame(rows, w, h, ring):
@@ -86,6 +96,7 @@ def main(out):
         "frame-flat-mono.png": lambda w, h, rows: (w, h) == (133, 20) and check_frame(rows, w, h, 2) is None,
         "picture.png": lambda w, h, rows: (w, h) == (133, 20) and check_picture(rows, 76, keyed=False) is None,
         "picture-transparent.png": lambda w, h, rows: (w, h) == (133, 20) and check_picture(rows, 76, keyed=True) is None,
+        "ocx-hosted.png": lambda w, h, rows: (w, h) == (240, 28) and check_hosted(rows, w) is None,
         "about.png": lambda w, h, rows: check_about(w, h, rows) is None,
     }
     for name, check in checks.items():

@@ -79,19 +79,25 @@ TEST(PositionModelEvents, ListenerSeesOldPositionAndNewView) {
   EXPECT_EQ(model.Position, 57);
 }
 
-TEST(PositionModelEvents, OuterWriteStoresItsPositionAfterAReentrantOne) {
+TEST(PositionModelEvents, AReentrantWriteFromTheHandlerStands) {
   TPositionModel model;
   RecordingListener listener;
+  bool innerRepaint = false;
   listener.action = [&](int16_t perCent) {
     if (perCent == 50) {
-      model.SetPosition(70, kDefaultClientWidth, &listener);
+      innerRepaint = model.SetPosition(70, kDefaultClientWidth, &listener);
     }
   };
-  EXPECT_TRUE(model.SetPosition(50, kDefaultClientWidth, &listener));
+  // The handler's write is the later one: position and view are both its own, and it repainted.
+  EXPECT_FALSE(model.SetPosition(50, kDefaultClientWidth, &listener));
+  EXPECT_TRUE(innerRepaint);
   EXPECT_EQ(listener.perCents, (std::vector<int16_t>{50, 70}));
-  EXPECT_EQ(model.Position, 50);
-  EXPECT_EQ(model.FPerCent, 70);  // the cached view is the inner write's
+  EXPECT_EQ(model.Position, 70);
+  EXPECT_EQ(model.FPerCent, 70);
   EXPECT_EQ(model.FFilledWidth, 93);
+  // A later write of the handler's value changes nothing visible and raises nothing.
+  EXPECT_FALSE(model.SetPosition(70, kDefaultClientWidth, &listener));
+  EXPECT_EQ(listener.perCents.size(), 2u);
 }
 
 TEST(PositionModelEvents, ThrowingListenerLeavesPositionButUpdatesTheView) {
