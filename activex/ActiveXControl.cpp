@@ -11,7 +11,7 @@ TActiveXControlBase::TActiveXControlBase(TActiveXControlFactory& factory, IUnkno
     : FFactory(factory),
       FObjectCount(factory.Server()),
       FOuter(outer ? outer : &FInner),
-      FErrorSource{&factory.DispatchInterface(), factory.ProgIDText().c_str()} {
+      FErrorSource{&factory.DispatchInterface(), factory.ProgID().c_str()} {
   CreateConnectionPoints();
 }
 

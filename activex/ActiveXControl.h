@@ -128,8 +128,6 @@ class TActiveXControlBase : public ISupportErrorInfo,
   virtual std::span<const TInterfaceEntry> InterfaceTable() const = 0;
 
   IUnknown* ControllingUnknown() const { return FOuter; }
-  // The interface the control layer's own interfaces start from, for handing out as IOleObject etc.
-  IOleObject* OleObject() { return this; }
   TWinControl& Control() const { return *FControl; }
   const TActiveXControlFactory& Factory() const { return FFactory; }
 

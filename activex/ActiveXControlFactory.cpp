@@ -11,6 +11,14 @@
 namespace zarnel {
 namespace {
 
+// The registered verb: number, name, menu flags and attributes.
+struct TControlVerb {
+  int Number;
+  const wchar_t* Name;
+  int MenuFlags;
+  int Attributes;
+};
+
 constexpr TControlVerb PrimaryVerb{0, L"Properties", 0, OLEVERBATTRIB_ONCONTAINERMENU};
 
 std::wstring Decimal(long value) { return std::to_wstring(value); }
@@ -42,7 +50,6 @@ TActiveXControlFactory::TActiveXControlFactory(TComServer& server, const CLSID& 
       FToolboxBitmapID(toolboxBitmapID),
       FMiscStatus(miscStatus) {
   ReadTypeInformation();
-  FProgID = ProgID();
 }
 
 void TActiveXControlFactory::ReadTypeInformation() {

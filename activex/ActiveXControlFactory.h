@@ -13,14 +13,6 @@
 namespace zarnel {
 
 
-// The registered verb: number, name, menu flags and attributes.
-struct TControlVerb {
-  int Number;
-  const wchar_t* Name;
-  int MenuFlags;
-  int Attributes;
-};
-
 class TActiveXControlFactory : public TComObjectFactory {
  public:
   using TObjectCreator = IUnknown* (*)(TActiveXControlFactory& factory, IUnknown* outer);
@@ -36,7 +28,6 @@ class TActiveXControlFactory : public TComObjectFactory {
   const IID& DispatchInterface() const { return FDispatchInterface; }
   const IID& EventInterface() const { return FEventInterface; }
   DWORD MiscStatus() const { return FMiscStatus; }
-  const std::wstring& ProgIDText() const { return FProgID; }
   std::unique_ptr<TWinControl> CreateControl() const { return FCreateControl(); }
 
   void UpdateRegistry(HKEY root, bool registering) override;
@@ -55,7 +46,6 @@ class TActiveXControlFactory : public TComObjectFactory {
   int FToolboxBitmapID;
   DWORD FMiscStatus;
   Microsoft::WRL::ComPtr<ITypeInfo> FDispatchTypeInfo;
-  std::wstring FProgID;
   WORD FMajorVersion = 0;
   WORD FMinorVersion = 0;
   GUID FTypeLibID = GUID_NULL;

@@ -8,7 +8,8 @@
 namespace zarnel {
 namespace {
 
-const wchar_t* ThreadingModelName(TThreadingModel) { return L"Apartment"; }
+// Objects live on the thread that creates them; calls from other apartments are marshalled.
+constexpr const wchar_t* ThreadingModel = L"Apartment";
 
 // The short (8.3) form of a path with a space in it, for hosts that split command lines at spaces.
 std::wstring InprocServerPath(const std::wstring& path) {
@@ -76,22 +77,21 @@ STDMETHODIMP TComObjectFactory::CreateInstance(IUnknown* outer, REFIID iid, void
   return hr;
 }
 
-std::wstring TComObjectFactory::ProgID() const { return FServer.ServerName() + L"." + FClassName; }
-
 void TComObjectFactory::SetNames(std::wstring className, std::wstring description) {
   FClassName = std::move(className);
   FDescription = std::move(description);
+  FProgID = FServer.ServerName() + L"." + FClassName;
 }
 
 std::wstring TComObjectFactory::ClassKey() const { return L"CLSID\\" + GuidToString(FClassID); }
 
 void TComObjectFactory::UpdateRegistry(HKEY root, bool registering) {
   const std::wstring classKey = ClassKey();
-  const std::wstring progID = ProgID();
+  const std::wstring& progID = FProgID;
   if (registering) {
     CreateRegKey(root, classKey, L"", FDescription);
     CreateRegKey(root, classKey + L"\\InprocServer32", L"", InprocServerPath(FServer.ServerFileName()));
-    CreateRegKey(root, classKey + L"\\InprocServer32", L"ThreadingModel", ThreadingModelName(FThreadingModel));
+    CreateRegKey(root, classKey + L"\\InprocServer32", L"ThreadingModel", ThreadingModel);
     CreateRegKey(root, progID, L"", FDescription);
     CreateRegKey(root, progID + L"\\Clsid", L"", GuidToString(FClassID));
     CreateRegKey(root, classKey + L"\\ProgID", L"", progID);

@@ -12,8 +12,6 @@ namespace zarnel {
 
 class TComServer;
 
-enum class TThreadingModel { tmApartment };
-
 class TComObjectFactory : public IClassFactory {
  public:
   TComObjectFactory(TComServer& server, const CLSID& classID);
@@ -33,11 +31,8 @@ class TComObjectFactory : public IClassFactory {
   const std::wstring& ClassName() const { return FClassName; }
   const std::wstring& Description() const { return FDescription; }
   // The type library's name, a full stop and the class name.
-  std::wstring ProgID() const;
+  const std::wstring& ProgID() const { return FProgID; }
   TComServer& Server() const { return FServer; }
-  // Whether a failed creation tells the user in a message box.
-  bool ShowErrors() const { return FShowErrors; }
-  void SetShowErrors(bool value) { FShowErrors = value; }
 
   // Writes (or deletes) the class's keys under root; a failing write raises.
   virtual void UpdateRegistry(HKEY root, bool registering);
@@ -55,7 +50,8 @@ class TComObjectFactory : public IClassFactory {
   CLSID FClassID;
   std::wstring FClassName;
   std::wstring FDescription;
-  TThreadingModel FThreadingModel = TThreadingModel::tmApartment;
+  std::wstring FProgID;
+  // Whether a failed creation tells the user in a message box.
   bool FShowErrors = true;
 };
 

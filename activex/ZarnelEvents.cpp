@@ -20,17 +20,16 @@ enum : DISPID {
   EventPerCentChange = 206,
 };
 
+// Buttons and coordinates cross as VT_I4, the percentage as VT_I2.
 VARIANT LongArgument(int32_t value) {
-  VARIANT v;
-  ::VariantInit(&v);
+  VARIANT v{};
   v.vt = VT_I4;
   v.lVal = value;
   return v;
 }
 
 VARIANT ShortArgument(int16_t value) {
-  VARIANT v;
-  ::VariantInit(&v);
+  VARIANT v{};
   v.vt = VT_I2;
   v.iVal = value;
   return v;
