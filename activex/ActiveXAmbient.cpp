@@ -4,33 +4,19 @@
 
 #include <olectl.h>
 #include "FontAdapter.h"
+#include "Variant.h"
 
 namespace zarnel {
 namespace {
 
 using Microsoft::WRL::ComPtr;
 
-// A property value read from the site, cleared when it goes.
-struct TAmbientValue {
-  VARIANT Value;
-  TAmbientValue() { ::VariantInit(&Value); }
-  ~TAmbientValue() { ::VariantClear(&Value); }
-  TAmbientValue(const TAmbientValue&) = delete;
-  TAmbientValue& operator=(const TAmbientValue&) = delete;
-
-  HRESULT Read(IDispatch& ambient, DISPID id) {
-    DISPPARAMS none{nullptr, nullptr, 0, 0};
-    return ambient.Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &Value, nullptr, nullptr);
-  }
-};
-
 // An ambient colour: an OLE_COLOR, kept as its 32 bits whatever integer type carries it.
 HRESULT AmbientColor(IDispatch& ambient, DISPID id, TColor& color) {
-  TAmbientValue ambientColor;
-  VARIANT& value = ambientColor.Value;
-  HRESULT hr = ambientColor.Read(ambient, id);
-  if (SUCCEEDED(hr) && value.vt != VT_I4 && value.vt != VT_UI4) hr = ::VariantChangeType(&value, &value, 0, VT_I4);
-  if (SUCCEEDED(hr)) color = static_cast<TColor>(value.lVal);
+  TVariant value;
+  HRESULT hr = GetProperty(ambient, id, value);
+  if (SUCCEEDED(hr) && value->vt != VT_I4 && value->vt != VT_UI4) hr = ::VariantChangeType(value.get(), value.get(), 0, VT_I4);
+  if (SUCCEEDED(hr)) color = static_cast<TColor>(value->lVal);
   return hr;
 }
 
@@ -81,10 +67,10 @@ void TActiveXControlBase::RefreshAmbient() noexcept {
     TColor fore = 0;
     if (FAILED(AmbientColor(*ambient.Get(), DISPID_AMBIENT_FORECOLOR, fore))) return;
     ambientFont.SetColor(fore);
-    TAmbientValue font;
-    if (FAILED(font.Read(*ambient.Get(), DISPID_AMBIENT_FONT)) || font.Value.vt != VT_DISPATCH || !font.Value.pdispVal)
+    TVariant font;
+    if (FAILED(GetProperty(*ambient.Get(), DISPID_AMBIENT_FONT, font)) || font->vt != VT_DISPATCH || !font->pdispVal)
       return;
-    TFontAdapter::Of(ambientFont).Put(font.Value.pdispVal);
+    TFontAdapter::Of(ambientFont).Put(font->pdispVal);
     if (control.ParentFont()) {
       control.Font().Assign(ambientFont);
       // Taking the ambient font over is no font of the control's own.

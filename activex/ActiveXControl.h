@@ -19,6 +19,7 @@
 #include "InterfaceTable.h"
 #include "OleError.h"
 #include "ParkingWindow.h"
+#include "PersistShims.h"
 #include "SafeCall.h"
 #include "WinControl.h"
 
@@ -34,7 +35,10 @@ class TActiveXControlBase : public ISupportErrorInfo,
                             public IViewObject2,
                             public IProvideClassInfo2,
                             public ISpecifyPropertyPages,
-                            public IConnectionPointContainer {
+                            public IConnectionPointContainer,
+                            public TPersistStreamInitShim,
+                            public IPersistStorage,
+                            public TPersistPropertyBagShim {
  public:
   TActiveXControlBase(const TActiveXControlBase&) = delete;
   TActiveXControlBase& operator=(const TActiveXControlBase&) = delete;
@@ -106,6 +110,24 @@ class TActiveXControlBase : public ISupportErrorInfo,
   STDMETHODIMP EnumConnectionPoints(IEnumConnectionPoints** points) noexcept override;
   STDMETHODIMP FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept override;
 
+  // IPersist for the three persistence interfaces, IPersistStreamInit and IPersistStorage
+  // (ActiveXPersistStreams.cpp): the control's published properties as a component stream.
+  STDMETHODIMP GetClassID(CLSID* clsid) noexcept override;
+  STDMETHODIMP IsDirty() noexcept override;
+  STDMETHODIMP Load(IStream* stream) noexcept override;
+  STDMETHODIMP Save(IStream* stream, BOOL clearDirty) noexcept override;
+  STDMETHODIMP GetSizeMax(ULARGE_INTEGER* size) noexcept override;
+  STDMETHODIMP InitNew(IStorage* storage) noexcept override;
+  STDMETHODIMP Load(IStorage* storage) noexcept override;
+  STDMETHODIMP Save(IStorage* storage, BOOL sameAsLoad) noexcept override;
+  STDMETHODIMP SaveCompleted(IStorage* storage) noexcept override;
+  STDMETHODIMP HandsOffStorage() noexcept override;
+
+  // IPersistPropertyBag (ActiveXPropertyBag.cpp): the automation properties one by one, through
+  // the object's own IDispatch.
+  STDMETHODIMP Load(IPropertyBag* bag, IErrorLog* errorLog) noexcept override;
+  STDMETHODIMP Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAllProperties) noexcept override;
+
   // The object's own unknown: its identity, and its reference count.
   IUnknown* InnerUnknown() { return &FInner; }
   // Creates the control and runs the control-initialisation hook; the factory calls it once, right
@@ -123,6 +145,8 @@ class TActiveXControlBase : public ISupportErrorInfo,
   virtual void DefinePropertyPages(CAUUID& pages) { pages = CAUUID{0, nullptr}; }
   // The control-initialisation hook: the control exists and has its window.
   virtual void InitializeControl() = 0;
+  // The object's own dispatch interface (its dual interface), whatever an aggregator answers.
+  virtual IDispatch* OwnDispatch() = 0;
   // The most derived object and its interface table.
   virtual void* ObjectAddress() = 0;
   virtual std::span<const TInterfaceEntry> InterfaceTable() const = 0;
@@ -185,8 +209,13 @@ class TActiveXControlBase : public ISupportErrorInfo,
   // The container's ambient colour and font into the control (ActiveXAmbient.cpp); failures swallowed.
   void RefreshAmbient() noexcept;
 
+  // Persistence (ActiveXPersistStreams.cpp, ActiveXPropertyBag.cpp).
+  HRESULT StreamInitNew() noexcept final;
+  HRESULT PropertyBagInitNew() noexcept final;
+
  protected:
-  // Whether the object has changes a container has not saved; Close saves only then.
+  // Whether the object has changes a container has not saved; Close saves only then. Saves that
+  // are told to, loads, new initialisation and completed saves clear it; nothing sets it.
   bool FDirty = false;
 
  private:
@@ -247,6 +276,7 @@ class TActiveXControl : public TDual, public TActiveXControlBase {
  protected:
   TActiveXControl(TActiveXControlFactory& factory, IUnknown* outer) : TActiveXControlBase(factory, outer) {}
 
+  IDispatch* OwnDispatch() final { return static_cast<TDual*>(this); }
   void* ObjectAddress() final { return static_cast<TDerived*>(this); }
   std::span<const TInterfaceEntry> InterfaceTable() const final { return TDerived::Interfaces(); }
 };

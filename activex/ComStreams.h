@@ -1,13 +1,15 @@
 #pragma once
-// Byte sink and source over a COM IStream, for the component stream.
+// The component stream on COM streams: byte sink and source over IStream, and saving or loading a
+// component's published properties at a stream's position.
 #include <objidl.h>
 #include <wrl/client.h>
 
 #include "ByteIO.h"
+#include "Component.h"
 
 namespace zarnel {
 
-// Writes at the stream's current position; any failure of the stream becomes an error.
+// Writes at the stream's current position; a failing stream raises its own HRESULT.
 class TComStreamSink final : public stream::IByteSink {
  public:
   explicit TComStreamSink(IStream* stream) : FStream(stream) {}
@@ -17,7 +19,8 @@ class TComStreamSink final : public stream::IByteSink {
   Microsoft::WRL::ComPtr<IStream> FStream;
 };
 
-// Reads from the current position; bytes read ahead but not used are given back by seeking.
+// Reads from the current position, a failing stream raising its own HRESULT; bytes read ahead but
+// not used are given back by seeking.
 class TComStreamSource final : public stream::IByteSource {
  public:
   explicit TComStreamSource(IStream* stream) : FStream(stream) {}
@@ -27,5 +30,11 @@ class TComStreamSource final : public stream::IByteSource {
  private:
   Microsoft::WRL::ComPtr<IStream> FStream;
 };
+
+// Writes the component at the stream's position.
+void SaveComponent(IStream* stream, TComponent& component);
+// Reads from the stream's position, applying each value through its setter; the stream is left just
+// after the component. Stream errors, the stream's own HRESULTs and the setters' errors pass on.
+void LoadComponent(IStream* stream, TComponent& component);
 
 }  // namespace zarnel

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "Variant.h"
 #include "Zarnel2Pro.h"
 
 namespace zarnel {
@@ -69,14 +70,9 @@ void TZarnelX::FireEvent(DISPID id, std::span<VARIANT> arguments) noexcept {
   if (!target) return;
   std::reverse(arguments.begin(), arguments.end());
   DISPPARAMS params{arguments.data(), nullptr, static_cast<UINT>(arguments.size()), 0};
-  VARIANT result;
-  ::VariantInit(&result);
-  EXCEPINFO exception{};
-  target->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, &result, &exception, nullptr);
-  ::VariantClear(&result);
-  ::SysFreeString(exception.bstrSource);
-  ::SysFreeString(exception.bstrDescription);
-  ::SysFreeString(exception.bstrHelpFile);
+  TVariant result;
+  TExceptionInfo exception;
+  target->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, result.get(), exception.get(), nullptr);
 }
 
 }  // namespace zarnel

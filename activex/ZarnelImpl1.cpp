@@ -32,6 +32,9 @@ std::span<const TInterfaceEntry> TZarnelX::Interfaces() {
       InterfaceEntry<TZarnelX, IProvideClassInfo2>(IID_IProvideClassInfo2),
       InterfaceEntry<TZarnelX, ISpecifyPropertyPages>(IID_ISpecifyPropertyPages),
       InterfaceEntry<TZarnelX, IConnectionPointContainer>(IID_IConnectionPointContainer),
+      InterfaceEntry<TZarnelX, IPersistStreamInit>(IID_IPersistStreamInit),
+      InterfaceEntry<TZarnelX, IPersistStorage>(IID_IPersistStorage),
+      InterfaceEntry<TZarnelX, IPersistPropertyBag>(IID_IPersistPropertyBag),
   };
   return table;
 }

@@ -1,5 +1,7 @@
 #include "Zarnel2Pro.h"
 
+#include "Zarnel2ProProperties.h"
+
 namespace zarnel {
 
 TZarnel2Pro::TZarnel2Pro(TComponent* owner) : TCustomControl(owner) {
@@ -31,6 +33,8 @@ TZarnel2Pro::TZarnel2Pro(TComponent* owner) : TCustomControl(owner) {
   FPosition.InitFilledWidth(Width() - 2 * BorderWidth());
   FOnResize = [this](TObject* sender) { ControlResized(sender); };
 }
+
+stream::TPropertyTable TZarnel2Pro::PublishedProperties() { return Zarnel2ProProperties(*this); }
 
 TZarnel2Pro::~TZarnel2Pro() {
   FLeftBitmap.reset();

@@ -22,6 +22,8 @@ class TZarnel2Pro final : public TCustomControl, private IPerCentListener {
   ~TZarnel2Pro() override;
 
   std::string_view ClassName() const override { return "TZarnel2Pro"; }
+  // Zarnel2ProProperties.h: the published properties, bound to this control.
+  stream::TPropertyTable PublishedProperties() override;
 
   TMouseMovedEvent OnMouseMove;
   TMousePressEvent OnMouseDown;

@@ -13,7 +13,6 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
 
 stream::TPropertyTable TButton::PublishedProperties() {
   using namespace stream;
-  TWinControl& windowed = *this;
   auto properties = BoundsProperties();
   properties.insert(
       properties.end(),
@@ -22,7 +21,7 @@ stream::TPropertyTable TButton::PublishedProperties() {
           StringProperty("Caption", *this, &TButton::Caption, &TButton::SetCaption),
           BooleanProperty("Default", *this, &TButton::Default, &TButton::SetDefault, false),
           IntegerProperty("ModalResult", Int32Type, *this, &TButton::ModalResult, &TButton::SetModalResult, mrNone),
-          IntegerProperty("TabOrder", Int32Type, windowed, &TWinControl::TabOrder, &TWinControl::SetTabOrder),
+          IntegerProperty("TabOrder", Int32Type, *this, &TWinControl::TabOrder, &TWinControl::SetTabOrder),
       });
   return TPropertyTable(std::move(properties));
 }

@@ -2,14 +2,11 @@
 
 namespace zarnel {
 
-TComponentStreamAdapter::TComponentStreamAdapter(TComponent& component, TPropertySource properties)
-    : FComponent(component), FProperties(std::move(properties)) {
+TComponentStreamAdapter::TComponentStreamAdapter(TComponent& component) : FComponent(component) {
   stream::TStreamComponent::SetName(component.Name());
 }
 
-stream::TPropertyTable TComponentStreamAdapter::PublishedProperties() {
-  return FProperties ? FProperties() : FComponent.PublishedProperties();
-}
+stream::TPropertyTable TComponentStreamAdapter::PublishedProperties() { return FComponent.PublishedProperties(); }
 
 stream::TStreamComponent* TComponentStreamAdapter::CreateChild(std::string_view className) {
   TComponent* child = FComponent.CreateChild(className);

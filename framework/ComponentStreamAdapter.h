@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -13,10 +12,7 @@ namespace zarnel {
 // so that it knows while it is being loaded.
 class TComponentStreamAdapter final : public stream::TStreamComponent {
  public:
-  using TPropertySource = std::function<stream::TPropertyTable()>;
-
-  // Publishes what the component publishes itself, or what `properties` states for it.
-  explicit TComponentStreamAdapter(TComponent& component, TPropertySource properties = {});
+  explicit TComponentStreamAdapter(TComponent& component);
 
   std::string_view ClassName() const override { return FComponent.ClassName(); }
   stream::TPropertyTable PublishedProperties() override;
@@ -28,7 +24,6 @@ class TComponentStreamAdapter final : public stream::TStreamComponent {
 
  private:
   TComponent& FComponent;
-  TPropertySource FProperties;
   std::vector<std::unique_ptr<TComponentStreamAdapter>> FChildren;
 };
 

@@ -7,13 +7,12 @@
 #include <string>
 
 #include "Color.h"
+#include "FontTypes.h"
 #include "Handles.h"
 
 namespace zarnel {
 
-enum TFontStyle : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-using TFontStyles = uint8_t;  // a set of TFontStyle bits
-enum class TFontPitch : uint8_t { fpDefault, fpVariable, fpFixed };
+static_assert(DefaultFontCharset == DEFAULT_CHARSET);
 
 // What a font tells the one object that mirrors it elsewhere (an automation font, say): each change
 // of any of its attributes, after its OnChange listener has seen it.
@@ -27,8 +26,8 @@ class IFontAdapter {
 // and raises OnChange once, then tells the adapter if the font has one.
 class TFont {
  public:
-  static constexpr const char* DefaultName = "MS Sans Serif";
-  static constexpr int32_t DefaultHeight = -11;
+  static constexpr const char* DefaultName = DefaultFontName;
+  static constexpr int32_t DefaultHeight = DefaultFontHeight;
 
   TFont() = default;
   // An adapter refers to its font: a font stays where it was made.
@@ -72,7 +71,7 @@ class TFont {
   std::string FName = DefaultName;
   int32_t FHeight = DefaultHeight;
   TFontStyles FStyle = 0;
-  uint8_t FCharset = DEFAULT_CHARSET;
+  uint8_t FCharset = DefaultFontCharset;
   TFontPitch FPitch = TFontPitch::fpDefault;
   TColor FColor = clWindowText;
   TUniqueFont FHandle;

@@ -5,13 +5,13 @@
 
 #include "AsciiText.h"
 #include "Button.h"
+#include "FontProperties.h"
 #include "FrameworkError.h"
 #include "Label.h"
 #include "PropertyBinding.h"
 #include "SpeedButton.h"
 #include "StandardTypes.h"
 #include "TaskWindows.h"
-#include "Zarnel2ProProperties.h"
 
 namespace zarnel {
 namespace {
@@ -52,8 +52,6 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 
 stream::TPropertyTable TForm::PublishedProperties() {
   using namespace stream;
-  TControl& control = *this;
-  TWinControl& windowed = *this;
   const auto clientSize = [this](std::string_view name, int32_t (TWinControl::*get)(),
                                  void (TWinControl::*set)(int32_t)) {
     return TPropertyInfo{
@@ -63,8 +61,8 @@ stream::TPropertyTable TForm::PublishedProperties() {
         {}};
   };
   return TPropertyTable({
-      IntegerProperty("Left", Int32Type, control, &TControl::Left, &TControl::SetLeft),
-      IntegerProperty("Top", Int32Type, control, &TControl::Top, &TControl::SetTop),
+      IntegerProperty("Left", Int32Type, *this, &TControl::Left, &TControl::SetLeft),
+      IntegerProperty("Top", Int32Type, *this, &TControl::Top, &TControl::SetTop),
       SetProperty("BorderIcons", BorderIconsType, *this, &TForm::BorderIcons, &TForm::SetBorderIcons,
                   biSystemMenu | biMinimize | biMaximize),
       EnumProperty("BorderStyle", BorderStyleType, *this, &TForm::BorderStyle, &TForm::SetBorderStyle,
@@ -72,8 +70,8 @@ stream::TPropertyTable TForm::PublishedProperties() {
       StringProperty("Caption", *this, &TForm::Caption, &TForm::SetCaption),
       clientSize("ClientHeight", &TWinControl::ClientHeight, &TWinControl::SetClientHeight),
       clientSize("ClientWidth", &TWinControl::ClientWidth, &TWinControl::SetClientWidth),
-      IntegerProperty("Color", ColorType, windowed, &TWinControl::Color, &TWinControl::SetColor, clBtnFace),
-      ObjectProperty("Font", [this] { return FontProperties(FPublishedFont); }),
+      IntegerProperty("Color", ColorType, *this, &TWinControl::Color, &TWinControl::SetColor, clBtnFace),
+      ObjectProperty("Font", [this] { return FontProperties(FFont); }),
       EnumProperty("Position", PositionType, *this, &TForm::Position, &TForm::SetPosition, TPosition::poDesigned),
       IntegerProperty("PixelsPerInch", Int32Type, *this, &TForm::PixelsPerInch, &TForm::SetPixelsPerInch),
       IntegerProperty("TextHeight", Int32Type, *this, &TForm::TextHeight, &TForm::SetTextHeight),

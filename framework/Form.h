@@ -2,7 +2,6 @@
 #include <cstdint>
 #include <string>
 
-#include "FontPublished.h"
 #include "ModalResult.h"
 #include "WinControl.h"
 
@@ -76,7 +75,6 @@ class TForm : public TWinControl {
   TModalResult FModalResult = mrNone;
   bool FModal = false;
   HWND FPopupOwner = nullptr;
-  TFontPublished FPublishedFont{FFont};
 };
 
 // The form a control sits on, or nullptr.

@@ -2,6 +2,7 @@
 // The control's frame in the non-client area: bevel enumerations, the DrawEdge style tables and the
 // ring width. No Windows headers, so the tables are also tested natively.
 #include <cstdint>
+#include <limits>
 
 namespace zarnel {
 
@@ -22,8 +23,12 @@ struct TFrameSettings {
 
   // Pixels one bevel side takes: one per cut that is not bvNone, none without a bevel kind.
   int32_t BevelSize() const;
-  // Border strip plus bevel on each side.
-  int32_t Thickness() const { return BorderWidth + BevelSize(); }
+  // Border strip plus bevel on each side; a border near the int32 limit gives the limit.
+  int32_t Thickness() const {
+    const int32_t bevel = BevelSize();
+    return BorderWidth > std::numeric_limits<int32_t>::max() - bevel ? std::numeric_limits<int32_t>::max()
+                                                                     : BorderWidth + bevel;
+  }
   bool HasFrame() const { return BevelKind != bkNone || BorderWidth != 0; }
   // DrawEdge's edge and flag arguments (values of the platform's BDR_ and BF_ constants).
   uint32_t EdgeStyle() const;

@@ -1,12 +1,12 @@
 #include "Label.h"
 
 #include "Brush.h"
+#include "FontProperties.h"
 #include "Handles.h"
 #include "PropertyBinding.h"
 #include "StandardTypes.h"
 #include "SystemColors.h"
 #include "WinControl.h"
-#include "Zarnel2ProProperties.h"
 
 namespace zarnel {
 namespace {
@@ -26,10 +26,9 @@ SIZE MeasureText(TFont& font, const std::string& text) {
 stream::TPropertyTable TLabel::PublishedProperties() {
   auto properties = BoundsProperties();
   properties.push_back(stream::StringProperty("Caption", *this, &TLabel::Caption, &TLabel::SetCaption));
-  properties.push_back(stream::ObjectProperty("Font", [this] { return stream::FontProperties(FPublishedFont); }));
-  TControl& control = *this;
+  properties.push_back(stream::ObjectProperty("Font", [this] { return FontProperties(FFont); }));
   properties.push_back(
-      stream::BooleanProperty("ParentFont", control, &TControl::ParentFont, &TControl::SetParentFont, true));
+      stream::BooleanProperty("ParentFont", *this, &TControl::ParentFont, &TControl::SetParentFont, true));
   return stream::TPropertyTable(std::move(properties));
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 #include <string>
 
-#include "FontPublished.h"
 #include "GraphicControl.h"
 
 namespace zarnel {
@@ -27,7 +26,6 @@ class TLabel final : public TGraphicControl {
   void AdjustBounds();
 
   std::string FCaption;
-  TFontPublished FPublishedFont{FFont};
 };
 
 }  // namespace zarnel

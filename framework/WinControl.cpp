@@ -314,7 +314,8 @@ SIZE TWinControl::NonClientSize() {
 }
 
 SIZE TWinControl::NonClientExtent() {
-  const LONG frame = 2 * FFrame.Thickness();
+  // A border from a stream can be as wide as an int holds; twice that still has to be a size.
+  const LONG frame = static_cast<LONG>(std::min<int64_t>(2 * static_cast<int64_t>(FFrame.Thickness()), INT32_MAX));
   return SIZE{frame, frame};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The one guard every COM method body runs through: no exception crosses a COM boundary.
 #include <windows.h>
+#include <oleauto.h>
 
 #include <type_traits>
 
@@ -44,6 +45,19 @@ HRESULT SafeCallNoInfo(F&& body) noexcept {
     return RunBody(body);
   } catch (...) {
     return HandleSafeCallException(nullptr);
+  }
+}
+
+// For the persistence interfaces: the HRESULT alone, and no error information left on the thread, so
+// that a caller asking for it finds none rather than an older failure's.
+template <typename F>
+HRESULT SafeCallClearingInfo(F&& body) noexcept {
+  try {
+    return RunBody(body);
+  } catch (...) {
+    const HRESULT code = HandleSafeCallException(nullptr);
+    ::SetErrorInfo(0, nullptr);
+    return code;
   }
 }
 

@@ -15,7 +15,10 @@ constexpr std::array<char16_t, 32> HighControlRange{
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-bool IsSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
+bool IsSurrogatePair(std::u16string_view text, std::size_t i) {
+  return i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00 &&
+         text[i + 1] <= 0xDFFF;
+}
 
 }  // namespace
 
@@ -39,7 +42,7 @@ std::string TCp1252CodePage::FromUtf16(std::u16string_view text) const {
       out.push_back(static_cast<char>(unit));
     } else {
       out.push_back('?');
-      if (IsSurrogate(unit)) ++i;  // one '?' for the whole pair
+      if (IsSurrogatePair(text, i)) ++i;  // one '?' for the whole pair; an unpaired unit takes its own
     }
   }
   return out;

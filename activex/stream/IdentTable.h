@@ -20,6 +20,7 @@ class TIdentTable {
   // A value with several names is written under the first.
   std::optional<std::string_view> NameOf(std::int32_t value) const noexcept;
   std::optional<std::int32_t> ValueOf(std::string_view name) const noexcept;
+  std::span<const TIdentEntry> Entries() const noexcept { return FEntries; }
 
  private:
   std::span<const TIdentEntry> FEntries;

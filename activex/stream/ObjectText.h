@@ -25,9 +25,11 @@ inline constexpr unsigned MaxValueNesting = 32;
 // - Two spaces of indent per level; lines end in LF and none is blank.
 // - Integers in decimal; identifiers, False, True, nil and Null as they are; sets as [a, b].
 // - Strings quote printable ASCII (a quote doubled) and write every other UTF-16 code unit as
-//   #n in decimal. A string of more than 64 code units is cut into pieces of 64 joined by " +",
-//   one piece a line: a property's pieces start on the line after "Name =", two spaces in from
-//   the property; a list item's start on the item's own line, at its indent.
+//   #n in decimal, an unpaired surrogate too; malformed UTF-8 in a stream reads as #65533
+//   (U+FFFD) per maximal bad sequence, as a load reads it. A string of more than 64 code units is
+//   cut into pieces of 64 joined by " +", one piece a line: a property's pieces start on the line
+//   after "Name =", two spaces in from the property; a list item's start on the item's own line,
+//   at its indent.
 // - Binary data: "{", then 32 bytes a line in uppercase hex two spaces in from the property,
 //   then "}" right after the last digit ("{}" when empty).
 // - Lists: "(", one item a line, ")" right after the last item. Collections: "<", then per item
@@ -39,7 +41,8 @@ inline constexpr unsigned MaxValueNesting = 32;
 //
 // ObjectTextToBinary also takes CRLF line ends, blank lines, tabs, any line breaks between
 // tokens, keywords in any case, and UTF-8 inside quotes. Integers take the smallest tag that holds
-// them; strings go as 8-bit text when all ASCII, else as UTF-8 while that is shorter than UTF-16.
+// them; strings go as 8-bit text when all ASCII, else as UTF-8 while that is shorter than UTF-16
+// (and always as UTF-16 with an unpaired surrogate).
 
 // Writes the component stream of `text`. Malformed text throws ETextError with its line.
 void ObjectTextToBinary(std::string_view text, IByteSink& sink);

@@ -9,7 +9,6 @@
 #include "StreamWriter.h"
 #include "TextLexer.h"
 #include "TextNames.h"
-#include "Unicode.h"
 
 namespace zarnel::stream {
 
@@ -152,7 +151,8 @@ class TObjectTextParser {
     }
   }
 
-  // Pieces joined by '+' make one string; a surrogate pair may be cut between two pieces.
+  // Pieces joined by '+' make one string; a surrogate pair may be cut between two pieces, and a
+  // surrogate without its partner stays as it is, as a stream may hold it.
   void WriteString(const TToken& token) {
     std::u16string characters = token.characters;
     while (FLexer.Peek().IsSymbol('+')) {
@@ -161,7 +161,6 @@ class TObjectTextParser {
       if (piece.kind != TTokenKind::String) Fail(piece, "expected a string after '+', found " + piece.Describe());
       characters += piece.characters;
     }
-    if (!Utf16ToUtf8(characters)) Fail(token, "unpaired surrogate in string");
     FWriter.WriteUtf16String(characters);
   }
 

@@ -13,10 +13,9 @@
 
 namespace zarnel::stream {
 
-// Integer types: the range a value must lie in and, for some, names of particular values.
+// Integer types: for some, names of particular values. A value of any integer tag reaches the
+// setter as a 32-bit integer, which stores it at the property's own width as any write does.
 struct TIntegerType {
-  std::int32_t minValue;
-  std::int32_t maxValue;
   const TIdentTable* idents = nullptr;
 };
 

@@ -10,18 +10,14 @@ namespace zarnel::stream {
 
 namespace {
 
+// Any integer tag, whatever the property's width: the setter stores the value at its own width. A
+// name must be one of the type's; its value is one the property can hold.
 std::int32_t ReadIntegerValue(TStreamReader& reader, const TIntegerType& type) {
   const TValueTag tag = reader.ReadTag();
-  std::int32_t value = 0;
-  if (tag == TValueTag::Ident && type.idents) {
-    const auto named = type.idents->ValueOf(reader.ReadShortString());
-    if (!named) throw EStreamError::InvalidPropertyValue();
-    value = *named;
-  } else {
-    value = reader.ReadInteger(tag);
-  }
-  if (value < type.minValue || value > type.maxValue) throw EStreamError::InvalidPropertyValue();
-  return value;
+  if (tag != TValueTag::Ident || !type.idents) return reader.ReadInteger(tag);
+  const auto named = type.idents->ValueOf(reader.ReadShortString());
+  if (!named) throw EStreamError::InvalidPropertyValue();
+  return *named;
 }
 
 // A name that is no member is rejected rather than stored as an out-of-range ordinal, which

@@ -1,7 +1,6 @@
 #include "StandardTypes.h"
 
 #include <array>
-#include <limits>
 
 namespace zarnel::stream {
 
@@ -100,16 +99,28 @@ constexpr TIdentTable CharsetIdents{CharsetNames};
 constexpr TIdentTable CursorIdents{CursorNames};
 
 constexpr std::array<std::string_view, 2> BooleanNames{"False", "True"};
+constexpr std::array<std::string_view, 2> HelpTypeNames{"htKeyword", "htContext"};
+constexpr std::array<std::string_view, 7> AlignNames{"alNone",  "alTop",    "alBottom", "alLeft",
+                                                     "alRight", "alClient", "alCustom"};
+constexpr std::array<std::string_view, 4> AnchorNames{"akLeft", "akTop", "akRight", "akBottom"};
+constexpr std::array<std::string_view, 4> BevelKindNames{"bkNone", "bkTile", "bkSoft", "bkFlat"};
+constexpr std::array<std::string_view, 4> BevelCutNames{"bvNone", "bvLowered", "bvRaised", "bvSpace"};
+constexpr std::array<std::string_view, 3> FontPitchNames{"fpDefault", "fpVariable", "fpFixed"};
+constexpr std::array<std::string_view, 4> FontStyleNames{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
 
 }  // namespace
 
-const TIntegerType Int32Type{std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()};
-const TIntegerType ByteType{0, 255};
+const TIntegerType Int32Type{};
 const TEnumType BooleanType{BooleanNames};
-const TIntegerType ColorType{std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(),
-                             &ColorIdents};
-const TIntegerType CharsetType{0, 255, &CharsetIdents};
-const TIntegerType CursorType{std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max(),
-                              &CursorIdents};
+const TIntegerType ColorType{&ColorIdents};
+const TIntegerType CharsetType{&CharsetIdents};
+const TIntegerType CursorType{&CursorIdents};
+const TEnumType HelpTypeType{HelpTypeNames};
+const TEnumType AlignType{AlignNames};
+const TSetType AnchorsType{AnchorNames};
+const TEnumType BevelKindType{BevelKindNames};
+const TEnumType BevelCutType{BevelCutNames};
+const TEnumType FontPitchType{FontPitchNames};
+const TSetType FontStylesType{FontStyleNames};
 
 }  // namespace zarnel::stream

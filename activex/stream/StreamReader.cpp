@@ -162,16 +162,10 @@ std::string TStreamReader::ReadAnsiString(TValueTag tag) {
 
 std::u16string TStreamReader::ReadUnicodeString(TValueTag tag) {
   switch (tag) {
-    case TValueTag::WString: {
-      std::u16string utf16 = ReadUtf16(ReadLength());
-      if (!Utf16ToUtf8(utf16)) throw EStreamError::InvalidPropertyValue();
-      return utf16;
-    }
-    case TValueTag::Utf8String: {
-      auto utf16 = Utf8ToUtf16(ReadBytes(ReadLength()));
-      if (!utf16) throw EStreamError::InvalidPropertyValue();
-      return std::move(*utf16);
-    }
+    case TValueTag::WString:
+      return ReadUtf16(ReadLength());
+    case TValueTag::Utf8String:
+      return Utf8ToUtf16Replacing(ReadBytes(ReadLength()));
     default:
       throw EStreamError::InvalidPropertyValue();
   }

@@ -42,9 +42,12 @@ class TStreamReader {
   std::int64_t ReadInt64(TValueTag tag);
   // The identifier of an Ident tag or the name a special identifier tag stands for.
   std::string ReadIdent(TValueTag tag);
-  // A string value of any of the four string tags, as 8-bit text in the system code page.
+  // A string value of any of the four string tags, as 8-bit text in the system code page. Text that
+  // is not well-formed reads as the platform reads it: malformed UTF-8 as U+FFFD, unpaired UTF-16
+  // surrogates as they are; characters the code page lacks become its default character.
   std::string ReadString(TValueTag tag, const ICodePage& codePage);
-  // A string value of any of the four string tags as UTF-16; 8-bit strings go through the code page.
+  // A string value of any of the four string tags as UTF-16, read as ReadString reads it; 8-bit
+  // strings go through the code page.
   std::u16string ReadUtf16String(TValueTag tag, const ICodePage& codePage);
   // The bytes of a Binary tag; any other tag is an invalid property value.
   std::vector<std::uint8_t> ReadBinary(TValueTag tag);
@@ -64,7 +67,8 @@ class TStreamReader {
   std::u16string ReadUtf16(std::uint32_t unitCount);
   // The bytes of a String or LString tag.
   std::string ReadAnsiString(TValueTag tag);
-  // The characters of a WString or Utf8String tag; malformed text is an invalid property value.
+  // The code units of a WString tag, or the characters of a Utf8String tag with U+FFFD for what
+  // is malformed.
   std::u16string ReadUnicodeString(TValueTag tag);
   void FillIfEmpty();
 

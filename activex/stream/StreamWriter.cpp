@@ -95,8 +95,9 @@ void TStreamWriter::WriteString(std::string_view text, const ICodePage& codePage
 
 void TStreamWriter::WriteUtf16String(std::u16string_view text) {
   const auto utf8 = Utf16ToUtf8(text);
-  if (!utf8) throw EStreamError::InvalidPropertyValue();
-  if (std::ranges::all_of(text, IsAscii)) {
+  if (!utf8) {
+    WriteWideString(text);  // unpaired surrogates have no other form
+  } else if (std::ranges::all_of(text, IsAscii)) {
     WriteAnsiString(*utf8);
   } else {
     WriteUnicodeString(text, *utf8);
@@ -169,8 +170,12 @@ void TStreamWriter::WriteUnicodeString(std::u16string_view utf16, std::string_vi
     WriteTag(TValueTag::Utf8String);
     WriteLength(utf8.size());
     WriteBytes(utf8);
-    return;
+  } else {
+    WriteWideString(utf16);
   }
+}
+
+void TStreamWriter::WriteWideString(std::u16string_view utf16) {
   WriteTag(TValueTag::WString);
   WriteLength(utf16.size());
   for (const char16_t unit : utf16) WriteLittleEndian(unit, 2);

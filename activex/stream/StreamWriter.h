@@ -39,8 +39,8 @@ class TStreamWriter {
   void WriteSet(std::span<const std::string_view> members);
   // 8-bit text in the system code page, in the smallest form that gives it back unchanged.
   void WriteString(std::string_view text, const ICodePage& codePage);
-  // Well-formed UTF-16 text: as it is in 8 bits when all of it is ASCII, else in UTF-8 while that
-  // is the shorter form, else in UTF-16. Unpaired surrogates are an invalid property value.
+  // UTF-16 text: as it is in 8 bits when all of it is ASCII, else in UTF-8 while that is the shorter
+  // form, else in UTF-16, which is also the one form of text with unpaired surrogates.
   void WriteUtf16String(std::u16string_view text);
   // Tag, 4-byte length, then the bytes as they are.
   void WriteBinary(std::span<const std::uint8_t> bytes);
@@ -59,6 +59,7 @@ class TStreamWriter {
   void WriteAnsiString(std::string_view text);
   // Utf8String while it is the shorter form, else WString.
   void WriteUnicodeString(std::u16string_view utf16, std::string_view utf8);
+  void WriteWideString(std::u16string_view utf16);
   void WriteLength(std::size_t length);
   void WriteBytes(std::string_view bytes);
 

@@ -6,6 +6,8 @@ namespace zarnel::stream {
 
 namespace {
 
+constexpr char32_t ReplacementCharacter = 0xFFFD;
+
 bool IsHighSurrogate(char32_t unit) noexcept { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(char32_t unit) noexcept { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
@@ -58,33 +60,53 @@ std::optional<TUtf8Lead> DescribeLead(std::uint8_t lead) noexcept {
   return std::nullopt;
 }
 
+// One sequence from `i`: its code point, or U+FFFD for the longest start of a sequence that cannot
+// be completed (a lone byte that cannot start one counts as such a start). `wellFormed` turns false
+// with the first replacement.
+char32_t DecodeOne(std::string_view utf8, std::size_t& i, bool& wellFormed) {
+  const auto lead = static_cast<std::uint8_t>(utf8[i++]);
+  if (lead < 0x80) return lead;
+  const auto form = DescribeLead(lead);
+  if (!form) {
+    wellFormed = false;
+    return ReplacementCharacter;
+  }
+  char32_t codePoint = form->initialBits;
+  std::uint8_t min = form->secondMin;
+  std::uint8_t max = form->secondMax;
+  for (std::size_t k = 0; k < form->continuationCount; ++k, ++i) {
+    const auto next = i < utf8.size() ? static_cast<std::uint8_t>(utf8[i]) : std::uint8_t{0};
+    if (next < min || next > max) {  // also at the end: 0 is below every continuation byte
+      wellFormed = false;
+      return ReplacementCharacter;
+    }
+    codePoint = (codePoint << 6) | (next & 0x3Fu);
+    min = 0x80;
+    max = 0xBF;
+  }
+  return codePoint;
+}
+
+std::u16string DecodeUtf8(std::string_view utf8, bool& wellFormed) {
+  std::u16string out;
+  out.reserve(utf8.size());
+  wellFormed = true;
+  for (std::size_t i = 0; i < utf8.size();) AppendUtf16(out, DecodeOne(utf8, i, wellFormed));
+  return out;
+}
+
 }  // namespace
 
 std::optional<std::u16string> Utf8ToUtf16(std::string_view utf8) {
-  std::u16string out;
-  out.reserve(utf8.size());
-  std::size_t i = 0;
-  while (i < utf8.size()) {
-    const auto lead = static_cast<std::uint8_t>(utf8[i++]);
-    if (lead < 0x80) {
-      out.push_back(lead);
-      continue;
-    }
-    const auto form = DescribeLead(lead);
-    if (!form || utf8.size() - i < form->continuationCount) return std::nullopt;
-    char32_t codePoint = form->initialBits;
-    std::uint8_t min = form->secondMin;
-    std::uint8_t max = form->secondMax;
-    for (std::size_t k = 0; k < form->continuationCount; ++k) {
-      const auto next = static_cast<std::uint8_t>(utf8[i++]);
-      if (next < min || next > max) return std::nullopt;
-      codePoint = (codePoint << 6) | (next & 0x3Fu);
-      min = 0x80;
-      max = 0xBF;
-    }
-    AppendUtf16(out, codePoint);
-  }
-  return out;
+  bool wellFormed = true;
+  std::u16string utf16 = DecodeUtf8(utf8, wellFormed);
+  if (!wellFormed) return std::nullopt;
+  return utf16;
+}
+
+std::u16string Utf8ToUtf16Replacing(std::string_view utf8) {
+  bool wellFormed = true;
+  return DecodeUtf8(utf8, wellFormed);
 }
 
 std::optional<std::string> Utf16ToUtf8(std::u16string_view utf16) {

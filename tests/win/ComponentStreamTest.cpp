@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ControlHost.h"
-#include "ControlStream.h"
+#include "ComStreams.h"
 #include "Screen.h"
 #include "StreamError.h"
 
@@ -25,6 +25,10 @@ struct TBytes {
   }
   TBytes& Short(const std::string& s) {  // length byte, then the characters
     b.push_back(static_cast<uint8_t>(s.size()));
+    b.insert(b.end(), s.begin(), s.end());
+    return *this;
+  }
+  TBytes& Chars(const std::string& s) {
     b.insert(b.end(), s.begin(), s.end());
     return *this;
   }
@@ -75,7 +79,7 @@ class ComponentStream : public HostedControl {
  protected:
   Bytes Saved() {
     auto s = NewStream();
-    SaveControl(s.Get(), bar);
+    SaveComponent(s.Get(), bar);
     return Contents(s.Get());
   }
   // A second control in the same form, as a container would create it before loading.
@@ -86,7 +90,7 @@ class ComponentStream : public HostedControl {
     c->Handle();
     return c;
   }
-  void Load(const Bytes& bytes, TZarnel2Pro& target) { LoadControl(NewStream(bytes).Get(), target); }
+  void Load(const Bytes& bytes, TZarnel2Pro& target) { LoadComponent(NewStream(bytes).Get(), target); }
 };
 
 TEST_F(ComponentStream, WorkedExampleByteForByte) {
@@ -215,14 +219,14 @@ TEST_F(ComponentStream, RoundTripRestoresEveryWrittenProperty) {
   bar.SetTag(77);
 
   auto s = NewStream();
-  SaveControl(s.Get(), bar);
+  SaveComponent(s.Get(), bar);
   const uint64_t end = PositionOf(s.Get());
   const uint8_t trailer[] = {0xAB, 0xCD, 0xEF};  // whatever a container stores after the control
   s->Write(trailer, sizeof trailer, nullptr);
   s->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
 
   auto copy = NewControl();
-  LoadControl(s.Get(), *copy);
+  LoadComponent(s.Get(), *copy);
   EXPECT_EQ(PositionOf(s.Get()), end);  // read-ahead given back
   EXPECT_FALSE(copy->IsLoading());
   EXPECT_EQ(copy->Min(), -20);
@@ -324,6 +328,40 @@ TEST_F(ComponentStream, FlagPrefixMixedCaseAndBadValues) {
   }
   EXPECT_EQ(bar.BevelKind(), bkNone);  // never an out-of-range bevel value
   EXPECT_EQ(bar.Max(), 50);
+}
+
+TEST_F(ComponentStream, IntegersOfAnyTagAreStoredAtThePropertysWidthThroughTheSetter) {
+  Load(TBytes{}
+           .Header()
+           .Short("RepaintStep")
+           .Raw({3, 0x2C, 0x01})  // 300
+           .Short("Cursor")
+           .Raw({4, 0x70, 0x11, 0x01, 0x00})  // 70000
+           .Short("ColorLeft")
+           .Raw({2, 0xFF})  // -1
+           .Raw({0, 0})
+           .b,
+       bar);
+  EXPECT_EQ(bar.RepaintStep(), 44);
+  EXPECT_EQ(bar.Settings().Cursor, 70000 - 65536);
+  EXPECT_EQ(bar.ColorLeft(), 0xFFFFFFFFu);
+  EXPECT_EQ(ValueAfter(Saved(), "RepaintStep", 2), (Bytes{2, 44}));
+}
+
+TEST_F(ComponentStream, IllFormedTextLoadsWithTheCodePagesDefaultCharacter) {
+  const std::string utf8 = "a\xC3(\xED\xA0\x80z";  // a lead without its continuation, an encoded surrogate
+  Load(TBytes{}
+           .Header()
+           .Short("Text")
+           .Raw({20, static_cast<uint8_t>(utf8.size()), 0, 0, 0})
+           .Chars(utf8)
+           .Short("Hint")
+           .Raw({18, 3, 0, 0, 0, 'A', 0, 0x00, 0xD8, 'B', 0})  // an unpaired surrogate
+           .Raw({0, 0})
+           .b,
+       bar);
+  EXPECT_EQ(bar.Text(), "a?(???z");
+  EXPECT_EQ(bar.Settings().Hint, "A?B");
 }
 
 TEST_F(ComponentStream, NilClearsAnEventHook) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "Frame.h"
 #include "FrameworkError.h"
 
@@ -45,6 +47,16 @@ TEST(FrameSettings, DefaultsHaveNoFrame) {
   EXPECT_EQ(f.BevelOuter, bvLowered);
   EXPECT_FALSE(f.HasFrame());
   EXPECT_EQ(f.Thickness(), 0);
+}
+
+// A stream may give any border a non-negative int32 holds; the ring width stays an int32 then.
+TEST(FrameSettings, ThicknessOfTheWidestBordersIsTheInt32Limit) {
+  constexpr int32_t widest = std::numeric_limits<int32_t>::max();
+  EXPECT_EQ((TFrameSettings{bkTile, bvRaised, bvLowered, widest - 2, true}).Thickness(), widest);
+  EXPECT_EQ((TFrameSettings{bkTile, bvRaised, bvLowered, widest - 1, true}).Thickness(), widest);
+  EXPECT_EQ((TFrameSettings{bkSoft, bvRaised, bvNone, widest, true}).Thickness(), widest);
+  EXPECT_EQ((TFrameSettings{bkNone, bvRaised, bvLowered, widest, true}).Thickness(), widest);
+  EXPECT_EQ((TFrameSettings{bkTile, bvRaised, bvLowered, widest - 3, true}).Thickness(), widest - 1);
 }
 
 TEST(FormatText, SubstitutesInOrderAndKeepsOtherPercents) {

@@ -6,31 +6,31 @@
 #include "ComponentWriter.h"
 #include "Cp1252CodePage.h"
 #include "MemoryStreams.h"
+#include "ModelComponent.h"
 #include "StreamBytes.h"
 #include "StreamWriter.h"
-#include "Zarnel2ProComponent.h"
-#include "Zarnel2ProDouble.h"
+#include "Zarnel2ProModel.h"
 
 namespace zarnel::stream::testing {
 namespace {
 
-std::vector<std::uint8_t> Written(TZarnel2ProDouble& control, std::string_view name = {}) {
-  TZarnel2ProComponent component(control);
+std::vector<std::uint8_t> Written(TZarnel2ProModel& control, std::string_view name = {}) {
+  TModelComponent component(control);
   component.SetName(name);
   TMemorySink sink;
   WriteComponentStream(sink, component, TCp1252CodePage{});
   return sink.bytes;
 }
 
-std::vector<std::uint8_t> Written(const std::function<void(TZarnel2ProState&)>& setUp) {
-  TZarnel2ProDouble control;
-  setUp(control.state);
+std::vector<std::uint8_t> Written(const std::function<void(TZarnel2ProModel&)>& setUp) {
+  TZarnel2ProModel control;
+  setUp(control);
   return Written(control);
 }
 
 TEST(ComponentWriter, WorkedExampleIsReproducedByteForByte) {
-  TZarnel2ProDouble control;
-  control.state.repaintStep = 5;
+  TZarnel2ProModel control;
+  control.SetRepaintStep(5);
 
   TStreamBytes expected;
   expected.Chars("TPF0").Raw({0x0B}).Chars("TZarnel2Pro").Raw({0x00});
@@ -74,7 +74,7 @@ TEST(ComponentWriter, TextTakesTheSmallestFaithfulStringTag) {
   };
   for (const TTextCase& c : cases) {
     SCOPED_TRACE(c.label);
-    const auto bytes = Written([&](TZarnel2ProState& s) { s.text = c.text; });
+    const auto bytes = Written([&](TZarnel2ProModel& m) { m.SetText(c.text); });
     const TStreamBytes tail = TStreamBytes().Short("Text").Append(c.value).End();
     ASSERT_GE(bytes.size(), tail.Size());
     EXPECT_TRUE(
@@ -84,31 +84,45 @@ TEST(ComponentWriter, TextTakesTheSmallestFaithfulStringTag) {
 
 struct TRecordCase {
   const char* label;
-  std::function<void(TZarnel2ProState&)> setUp;
+  std::function<void(TZarnel2ProModel&)> setUp;
   TStreamBytes record;
 };
 
 TEST(ComponentWriter, IntegersUseNamesOrTheSmallestIntegerTag) {
   const TRecordCase cases[] = {
-      {"byte above 127", [](auto& s) { s.repaintStep = 200; },
+      {"byte above 127", [](auto& m) { m.SetRepaintStep(200); },
        TStreamBytes().Short("RepaintStep").Raw({0x03, 0xC8, 0x00})},
-      {"byte 127", [](auto& s) { s.repaintStep = 127; }, TStreamBytes().Short("RepaintStep").Raw({0x02, 0x7F})},
-      {"named system colour", [](auto& s) { s.colorLeft = 0xFF00000F; },
+      {"byte 127", [](auto& m) { m.SetRepaintStep(127); }, TStreamBytes().Short("RepaintStep").Raw({0x02, 0x7F})},
+      {"named system colour", [](auto& m) { m.SetColorLeft(0xFF00000F); },
        TStreamBytes().Short("ColorLeft").Ident("clBtnFace")},
-      {"unnamed colour", [](auto& s) { s.colorLeft = 0x0080FF; },
+      {"unnamed colour", [](auto& m) { m.SetColorLeft(0x0080FF); },
        TStreamBytes().Short("ColorLeft").Raw({0x04, 0xFF, 0x80, 0x00, 0x00})},
-      {"unnamed system colour", [](auto& s) { s.colorLeft = 0xFF000019; },
+      {"unnamed system colour", [](auto& m) { m.SetColorLeft(0xFF000019); },
        TStreamBytes().Short("ColorLeft").Raw({0x04, 0x19, 0x00, 0x00, 0xFF})},
-      {"clNone", [](auto& s) { s.colorRight = 0x1FFFFFFF; }, TStreamBytes().Short("ColorRight").Ident("clNone")},
-      {"int8 lower edge", [](auto& s) { s.position = -128; }, TStreamBytes().Short("Position").Raw({0x02, 0x80})},
-      {"int16 lower edge", [](auto& s) { s.position = -129; },
+      {"clNone", [](auto& m) { m.SetColorRight(0x1FFFFFFF); }, TStreamBytes().Short("ColorRight").Ident("clNone")},
+      {"int8 lower edge",
+       [](auto& m) {
+         m.SetMin(-1000);
+         m.SetPosition(-128);
+       },
+       TStreamBytes().Short("Position").Raw({0x02, 0x80})},
+      {"int16 lower edge",
+       [](auto& m) {
+         m.SetMin(-1000);
+         m.SetPosition(-129);
+       },
        TStreamBytes().Short("Position").Raw({0x03, 0x7F, 0xFF})},
-      {"int32", [](auto& s) { s.position = 32768; },
+      {"int32",
+       [](auto& m) {
+         m.SetMax(40000);
+         m.SetPosition(32768);
+       },
        TStreamBytes().Short("Position").Raw({0x04, 0x00, 0x80, 0x00, 0x00})},
-      {"first cursor name wins", [](auto& s) { s.cursor = -22; }, TStreamBytes().Short("Cursor").Ident("crSizeAll")},
-      {"unnamed cursor", [](auto& s) { s.cursor = -5; }, TStreamBytes().Short("Cursor").Raw({0x02, 0xFB})},
-      {"Tag", [](auto& s) { s.tag = 70000; }, TStreamBytes().Short("Tag").Raw({0x04, 0x70, 0x11, 0x01, 0x00})},
-      {"Max", [](auto& s) { s.max = 1000; }, TStreamBytes().Short("Max").Raw({0x03, 0xE8, 0x03})},
+      {"first cursor name wins", [](auto& m) { m.Settings().Cursor = -22; },
+       TStreamBytes().Short("Cursor").Ident("crSizeAll")},
+      {"unnamed cursor", [](auto& m) { m.Settings().Cursor = -5; }, TStreamBytes().Short("Cursor").Raw({0x02, 0xFB})},
+      {"Tag", [](auto& m) { m.SetTag(70000); }, TStreamBytes().Short("Tag").Raw({0x04, 0x70, 0x11, 0x01, 0x00})},
+      {"Max", [](auto& m) { m.SetMax(1000); }, TStreamBytes().Short("Max").Raw({0x03, 0xE8, 0x03})},
   };
   for (const TRecordCase& c : cases) {
     SCOPED_TRACE(c.label);
@@ -117,32 +131,28 @@ TEST(ComponentWriter, IntegersUseNamesOrTheSmallestIntegerTag) {
 }
 
 TEST(ComponentWriter, EnumerationsBooleansAndSetsAreIdentifiers) {
-  using enum TAnchorKind;
   const TRecordCase cases[] = {
-      {"Align", [](auto& s) { s.align = TAlign::alBottom; }, TStreamBytes().Short("Align").Ident("alBottom")},
-      {"HelpType", [](auto& s) { s.helpType = THelpType::htKeyword; },
+      {"Align", [](auto& m) { m.Settings().Align = TAlign::alBottom; },
+       TStreamBytes().Short("Align").Ident("alBottom")},
+      {"HelpType", [](auto& m) { m.Settings().HelpType = THelpType::htKeyword; },
        TStreamBytes().Short("HelpType").Ident("htKeyword")},
-      {"BevelKind", [](auto& s) { s.bevelKind = TBevelKind::bkFlat; },
-       TStreamBytes().Short("BevelKind").Ident("bkFlat")},
-      {"BevelOuter", [](auto& s) { s.bevelOuter = TBevelCut::bvSpace; },
+      {"BevelKind", [](auto& m) { m.SetBevelKind(bkFlat); }, TStreamBytes().Short("BevelKind").Ident("bkFlat")},
+      {"BevelOuter", [](auto& m) { m.SetBevelCut(BevelOuterIndex, bvSpace); },
        TStreamBytes().Short("BevelOuter").Ident("bvSpace")},
-      {"BevelInner", [](auto& s) { s.bevelInner = TBevelCut::bvNone; },
+      {"BevelInner", [](auto& m) { m.SetBevelCut(BevelInnerIndex, bvNone); },
        TStreamBytes().Short("BevelInner").Ident("bvNone")},
-      {"Enabled", [](auto& s) { s.enabled = false; }, TStreamBytes().Short("Enabled").Raw({0x08})},
-      {"WrapExceeded", [](auto& s) { s.wrapExceeded = true; }, TStreamBytes().Short("WrapExceeded").Raw({0x09})},
-      {"anchors in ascending order",
-       [](auto& s) {
-         s.anchors = {akRight, akLeft};
-       },
+      {"Enabled", [](auto& m) { m.SetEnabled(false); }, TStreamBytes().Short("Enabled").Raw({0x08})},
+      {"WrapExceeded", [](auto& m) { m.SetWrapExceeded(true); }, TStreamBytes().Short("WrapExceeded").Raw({0x09})},
+      {"anchors in ascending order", [](auto& m) { m.Settings().Anchors = akRight | akLeft; },
        TStreamBytes().Short("Anchors").Raw({0x0B}).Short("akLeft").Short("akRight").Raw({0x00})},
-      {"empty anchors", [](auto& s) { s.anchors = {}; }, TStreamBytes().Short("Anchors").Raw({0x0B, 0x00})},
+      {"empty anchors", [](auto& m) { m.Settings().Anchors = 0; }, TStreamBytes().Short("Anchors").Raw({0x0B, 0x00})},
       {"anchors other than alRight implies",
-       [](auto& s) {
-         s.align = TAlign::alRight;
-         s.anchors = {akTop, akRight};
+       [](auto& m) {
+         m.Settings().Align = TAlign::alRight;
+         m.Settings().Anchors = akTop | akRight;
        },
        TStreamBytes().Short("Anchors").Raw({0x0B}).Short("akTop").Short("akRight").Raw({0x00})},
-      {"ShowHint while ParentShowHint is false", [](auto& s) { s.parentShowHint = false; },
+      {"ShowHint while ParentShowHint is false", [](auto& m) { m.Settings().ParentShowHint = false; },
        TStreamBytes()
            .Short("ParentShowHint")
            .Raw({0x08})
@@ -159,46 +169,50 @@ TEST(ComponentWriter, EnumerationsBooleansAndSetsAreIdentifiers) {
 
 struct TOmittedCase {
   const char* label;
-  std::function<void(TZarnel2ProState&)> setUp;
+  std::function<void(TZarnel2ProModel&)> setUp;
   std::string_view name;
 };
 
 TEST(ComponentWriter, PropertiesThatAreNotStoredAreLeftOut) {
-  using enum TAnchorKind;
   const TOmittedCase cases[] = {
       {"anchors implied by alTop",
-       [](auto& s) {
-         s.align = TAlign::alTop;
-         s.anchors = {akLeft, akTop, akRight};
+       [](auto& m) {
+         m.Settings().Align = TAlign::alTop;
+         m.Settings().Anchors = akLeft | akTop | akRight;
        },
        "Anchors"},
       {"anchors implied by alBottom",
-       [](auto& s) {
-         s.align = TAlign::alBottom;
-         s.anchors = {akLeft, akRight, akBottom};
+       [](auto& m) {
+         m.Settings().Align = TAlign::alBottom;
+         m.Settings().Anchors = akLeft | akRight | akBottom;
        },
        "Anchors"},
       {"anchors implied by alLeft",
-       [](auto& s) {
-         s.align = TAlign::alLeft;
-         s.anchors = {akLeft, akTop, akBottom};
+       [](auto& m) {
+         m.Settings().Align = TAlign::alLeft;
+         m.Settings().Anchors = akLeft | akTop | akBottom;
        },
        "Anchors"},
       {"anchors implied by alRight",
-       [](auto& s) {
-         s.align = TAlign::alRight;
-         s.anchors = {akRight, akTop, akBottom};
+       [](auto& m) {
+         m.Settings().Align = TAlign::alRight;
+         m.Settings().Anchors = akRight | akTop | akBottom;
        },
        "Anchors"},
       {"anchors implied by alClient",
-       [](auto& s) {
-         s.align = TAlign::alClient;
-         s.anchors = {akLeft, akTop, akRight, akBottom};
+       [](auto& m) {
+         m.Settings().Align = TAlign::alClient;
+         m.Settings().Anchors = akLeft | akTop | akRight | akBottom;
        },
        "Anchors"},
-      {"default anchors under alTop", [](auto& s) { s.align = TAlign::alTop; }, "Anchors"},
-      {"ShowHint while ParentShowHint holds", [](auto& s) { s.showHint = true; }, "ShowHint"},
-      {"Font while ParentFont holds", [](auto& s) { s.font.height = -20; }, "Font.Height"},
+      {"default anchors under alTop", [](auto& m) { m.Settings().Align = TAlign::alTop; }, "Anchors"},
+      {"ShowHint while ParentShowHint holds", [](auto& m) { m.Settings().ShowHint = true; }, "ShowHint"},
+      {"Font while ParentFont holds",
+       [](auto& m) {
+         m.Font().SetHeight(-20);
+         m.SetParentFont(true);
+       },
+       "Font.Height"},
       {"events, although assigned", [](auto&) {}, "OnClick"},
   };
   for (const TOmittedCase& c : cases) {
@@ -209,9 +223,14 @@ TEST(ComponentWriter, PropertiesThatAreNotStoredAreLeftOut) {
 
 TEST(ComponentWriter, FontIsWrittenNestedInItsOwnOrderWhileParentFontIsFalse) {
   const auto written = [](TFontPitch pitch, TFontStyles style) {
-    return Written([&](TZarnel2ProState& s) {
-      s.parentFont = false;
-      s.font = {204, 0x0080FF, -13, "Tahoma", pitch, style};
+    return Written([&](TZarnel2ProModel& m) {
+      m.Font().SetCharset(204);
+      m.Font().SetColor(0x0080FF);
+      m.Font().SetHeight(-13);
+      m.Font().SetName("Tahoma");
+      m.Font().SetPitch(pitch);
+      m.Font().SetStyle(style);
+      m.SetParentFont(false);
     });
   };
   const TStreamBytes common = TStreamBytes()
@@ -227,23 +246,25 @@ TEST(ComponentWriter, FontIsWrittenNestedInItsOwnOrderWhileParentFontIsFalse) {
                                   .Raw({0x06})
                                   .Short("Tahoma");
 
-  EXPECT_TRUE(Contains(written(TFontPitch::fpDefault, {}),
+  EXPECT_TRUE(Contains(written(TFontPitch::fpDefault, 0),
                        TStreamBytes().Append(common).Short("Font.Style").Raw({0x0B, 0x00}).Short("FontColorLeft")));
-  EXPECT_TRUE(Contains(written(TFontPitch::fpFixed, {TFontStyle::fsStrikeOut, TFontStyle::fsBold}),
-                       TStreamBytes()
-                           .Append(common)
-                           .Short("Font.Pitch")
-                           .Ident("fpFixed")
-                           .Short("Font.Style")
-                           .Raw({0x0B})
-                           .Short("fsBold")
-                           .Short("fsStrikeOut")
-                           .Raw({0x00})
-                           .Short("FontColorLeft")));
+  EXPECT_TRUE(Contains(written(TFontPitch::fpFixed, fsStrikeOut | fsBold), TStreamBytes()
+                                                                               .Append(common)
+                                                                               .Short("Font.Pitch")
+                                                                               .Ident("fpFixed")
+                                                                               .Short("Font.Style")
+                                                                               .Raw({0x0B})
+                                                                               .Short("fsBold")
+                                                                               .Short("fsStrikeOut")
+                                                                               .Raw({0x00})
+                                                                               .Short("FontColorLeft")));
 }
 
 TEST(ComponentWriter, ConstraintsWriteTheirNonZeroValuesNested) {
-  const auto bytes = Written([](TZarnel2ProState& s) { s.constraints = {50, 0, 0, 10}; });
+  const auto bytes = Written([](TZarnel2ProModel& m) {
+    m.Constraints().SetMaxHeight(50);
+    m.Constraints().SetMinWidth(10);
+  });
   EXPECT_TRUE(Contains(bytes, TStreamBytes()
                                   .Short("BorderWidth")
                                   .Raw({0x02, 0x00})
@@ -255,7 +276,7 @@ TEST(ComponentWriter, ConstraintsWriteTheirNonZeroValuesNested) {
 }
 
 TEST(ComponentWriter, ComponentNameIsCutTo255Characters) {
-  TZarnel2ProDouble control;
+  TZarnel2ProModel control;
   const auto bytes = Written(control, std::string(300, 'n'));
   const TStreamBytes header = TStreamBytes().Header("TZarnel2Pro", std::string(255, 'n')).Short("Left");
   EXPECT_TRUE(std::equal(header.Bytes().begin(), header.Bytes().end(), bytes.begin()));

@@ -61,6 +61,21 @@ TEST(ObjectText, StringsTakeTheSmallestFaithfulTag) {
   for (const TValueCase& c : cases) ExpectBothWays(c);
 }
 
+// A stream may hold text that is not well-formed: its unpaired surrogates print as their codes and
+// go back as UTF-16, the one form that holds them; malformed UTF-8 reads as U+FFFD, as a load reads it.
+TEST(ObjectText, IllFormedStringsPrintAsTheyReadAndKeepTheirCodeUnits) {
+  const TValueCase unpaired[] = {
+      {"'a'#55357", TStreamBytes().Raw({0x12, 0x02, 0x00, 0x00, 0x00, 0x61, 0x00, 0x3D, 0xD8})},
+      {"#56832'a'", TStreamBytes().Raw({0x12, 0x02, 0x00, 0x00, 0x00, 0x00, 0xDE, 0x61, 0x00})},
+      {"#56832#55357", TStreamBytes().Raw({0x12, 0x02, 0x00, 0x00, 0x00, 0x00, 0xDE, 0x3D, 0xD8})},
+  };
+  for (const TValueCase& c : unpaired) ExpectBothWays(c);
+
+  const std::vector<std::uint8_t> malformed =
+      StreamWithValue(TStreamBytes().Raw({0x14, 0x04, 0x00, 0x00, 0x00, 0x61, 0xC3, 0x28, 0xFF})).Bytes();
+  EXPECT_EQ(ToText(malformed), FormWithValue("'a'#65533'('#65533"));
+}
+
 TEST(ObjectText, FloatsAndCurrency) {
   const TValueCase cases[] = {
       {"1.5", TStreamBytes().Raw({0x05, 0, 0, 0, 0, 0, 0, 0, 0xC0, 0xFF, 0x3F})},

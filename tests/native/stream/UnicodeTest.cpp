@@ -43,6 +43,24 @@ TEST(Unicode, MalformedUtf8IsRejected) {
   }
 }
 
+TEST(Unicode, ReplacingDecoderMarksEachMaximalBadSequenceOnce) {
+  const std::pair<std::string_view, std::u16string_view> cases[] = {
+      {"a\xC3(", u"a\uFFFD("},                            // lead without its continuation
+      {"\xC0\x80", u"\uFFFD\uFFFD"},                      // bytes that start no sequence
+      {"\xE0\x9F\xBF", u"\uFFFD\uFFFD\uFFFD"},            // overlong: the second byte is out of the lead's range
+      {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},            // encoded surrogate
+      {"\xE2\x82", u"\uFFFD"},                            // cut by the end: one mark for the whole start
+      {"\xF0\x9F\x98!", u"\uFFFD!"},                      // cut inside
+      {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // above U+10FFFF
+      {"\xF0\x9F\x98\x80\x80", u"\U0001F600\uFFFD"},      // a stray continuation after a whole sequence
+      {"\xC3\xA9", u"\u00E9"},                            // well-formed text is unchanged
+  };
+  for (const auto& [utf8, utf16] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(std::string(utf8)));
+    EXPECT_EQ(Utf8ToUtf16Replacing(utf8), utf16);
+  }
+}
+
 TEST(Unicode, UnpairedSurrogatesAreRejected) {
   for (const std::u16string_view bad : {u"\xD800"sv, u"\xDC00"sv, u"a\xD800z"sv, u"\xDC00\xD800"sv}) {
     EXPECT_EQ(Utf16ToUtf8(bad), std::nullopt);
