@@ -2,6 +2,8 @@
 // names them, each read through the object's own IDispatch on save and written through it on load.
 #include <wrl/client.h>
 
+#include <utility>
+
 #include "ActiveXControl.h"
 #include "PersistedProperties.h"
 #include "Variant.h"
@@ -13,6 +15,23 @@ std::vector<TPersistedProperty> PropertiesOf(IDispatch& dispatch) {
   Microsoft::WRL::ComPtr<ITypeInfo> info;
   OleCheck(dispatch.GetTypeInfo(0, LOCALE_USER_DEFAULT, &info));
   return PersistedProperties(*info.Get());
+}
+
+// The value as a property put takes it: by value, and an object by its IDispatch. The platform's
+// conversion of a reference or of a plain IUnknown keeps what it converted when the property then
+// refuses the result, so it is never given either. False for an object no property can take.
+bool MakePlainValue(TVariant& value) {
+  TVariant plain;
+  if (FAILED(::VariantCopyInd(plain.get(), value.get()))) return false;
+  if (plain->vt == VT_UNKNOWN) {
+    IDispatch* dispatch = nullptr;
+    if (!plain->punkVal || FAILED(plain->punkVal->QueryInterface(IID_PPV_ARGS(&dispatch)))) return false;
+    plain->punkVal->Release();
+    plain->vt = VT_DISPATCH;
+    plain->pdispVal = dispatch;
+  }
+  std::swap(*value, *plain);
+  return true;
 }
 
 }  // namespace
@@ -29,7 +48,7 @@ STDMETHODIMP TActiveXControlBase::Load(IPropertyBag* bag, IErrorLog* errorLog) n
       TVariant value;
       const HRESULT read = bag->Read(property.Name.c_str(), value.get(), errorLog);
       if (read == E_ABORT) return E_FAIL;
-      if (read != S_OK) continue;
+      if (read != S_OK || !MakePlainValue(value)) continue;
       if (PutProperty(dispatch, property.Id, *value) == E_ABORT) return E_FAIL;
     }
     // What the refused entries said stays with them.

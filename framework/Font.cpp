@@ -81,10 +81,14 @@ void TFont::Notify() {
   if (FAdapter) FAdapter->FontChanged();
 }
 
+// A height from a document or a property bag can be any 32-bit value, and the rasteriser spends
+// minutes and gigabytes on glyphs thousands of pixels tall: the drawn font stops at this many.
+constexpr LONG MaxDrawnHeight = 2048;
+
 HFONT TFont::Handle() {
   if (!FHandle) {
     LOGFONTA lf{};
-    lf.lfHeight = FHeight;
+    lf.lfHeight = std::clamp<LONG>(FHeight, -MaxDrawnHeight, MaxDrawnHeight);
     lf.lfWeight = (FStyle & fsBold) ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = (FStyle & fsItalic) != 0;
     lf.lfUnderline = (FStyle & fsUnderline) != 0;

@@ -173,6 +173,65 @@ TEST_F(PropertyBag, AFontEntryGivesTheControlThatFont) {
   EXPECT_EQ(after.FontSize, Points(12));
 }
 
+// An automation object that is no font, counting its references.
+class TPlainObject final : public IDispatch {
+ public:
+  STDMETHODIMP QueryInterface(REFIID iid, void** ppv) noexcept override {
+    *ppv = nullptr;
+    if (!::IsEqualIID(iid, IID_IUnknown) && !::IsEqualIID(iid, IID_IDispatch)) return E_NOINTERFACE;
+    *ppv = static_cast<IDispatch*>(this);
+    AddRef();
+    return S_OK;
+  }
+  STDMETHODIMP_(ULONG) AddRef() noexcept override { return static_cast<ULONG>(++References); }
+  STDMETHODIMP_(ULONG) Release() noexcept override { return static_cast<ULONG>(--References); }
+  STDMETHODIMP GetTypeInfoCount(UINT* count) noexcept override {
+    *count = 0;
+    return S_OK;
+  }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) noexcept override {
+    *info = nullptr;
+    return E_NOTIMPL;
+  }
+  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) noexcept override { return E_NOTIMPL; }
+  STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) noexcept override {
+    return DISP_E_MEMBERNOTFOUND;
+  }
+
+  LONG References = 1;  // the test's own
+};
+
+TEST_F(PropertyBag, AnObjectThatIsNoFontIsRefusedAndNotKeptHoweverItIsGiven) {
+  TPlainObject plain;
+  IDispatch* held = &plain;
+  VARIANT byUnknown;
+  byUnknown.vt = VT_UNKNOWN;
+  byUnknown.punkVal = &plain;
+  VARIANT byReference;
+  byReference.vt = VT_BYREF | VT_DISPATCH;
+  byReference.ppdispVal = &held;
+  for (const VARIANT& value : {byUnknown, byReference}) {
+    bag->Put(L"Font", value);
+    EXPECT_EQ(persist->Load(bag.Get(), nullptr), S_OK);
+    bag->Clear();
+    EXPECT_EQ(plain.References, 1) << "vt " << value.vt;
+  }
+}
+
+TEST_F(PropertyBag, AHugeFontFromTheBagStillPaintsPromptly) {
+  ComPtr<IFontDisp> font = NewFont(L"Tahoma", Points(30000));
+  VARIANT value;
+  value.vt = VT_DISPATCH;
+  value.pdispVal = font.Get();
+  bag->Put(L"Font", value);
+  PutText(L"Text", L"/");
+  ASSERT_EQ(persist->Load(bag.Get(), nullptr), S_OK);
+  bag->Clear();
+  font.Reset();
+  const TPixels pixels = object.Capture();  // a rasteriser asked for 40000-pixel glyphs never returns
+  EXPECT_GT(pixels.Width, 0);
+}
+
 TEST_F(PropertyBag, TheBagsOwnAnswersToWritesAreNotTheObjectsConcern) {
   bag->FailWrites();
   EXPECT_EQ(persist->Save(bag.Get(), TRUE, TRUE), S_OK);

@@ -8,7 +8,9 @@ namespace zarnel::test {
 
 Microsoft::WRL::ComPtr<TFaultyStream> TFaultyStream::Create(IStream* bytes) {
   Microsoft::WRL::ComPtr<IStream> inner = bytes;
-  if (!inner) EXPECT_EQ(::CreateStreamOnHGlobal(nullptr, TRUE, &inner), S_OK);
+  if (!inner) {
+    EXPECT_EQ(::CreateStreamOnHGlobal(nullptr, TRUE, &inner), S_OK);
+  }
   return Microsoft::WRL::ComPtr<TFaultyStream>(new TFaultyStream(inner));
 }
 
