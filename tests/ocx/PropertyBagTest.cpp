@@ -71,6 +71,14 @@ class PropertyBag : public ClientControl {
     ::VariantClear(&v);
   }
 
+  // The bag holds the font object itself, as a host holds an object parameter.
+  void PutFont(IFontDisp* font) {
+    VARIANT v;
+    v.vt = VT_DISPATCH;
+    v.pdispVal = font;
+    bag->Put(L"Font", v);
+  }
+
   ComPtr<IPersistPropertyBag> persist;
   ComPtr<TMemoryPropertyBag> bag = TMemoryPropertyBag::Create();
 };
@@ -163,10 +171,7 @@ TEST_F(PropertyBag, OtherReadFailuresOnlySkipTheirEntry) {
 
 TEST_F(PropertyBag, AFontEntryGivesTheControlThatFont) {
   ComPtr<IFontDisp> font = NewFont(L"Tahoma", Points(12));
-  VARIANT value;
-  value.vt = VT_DISPATCH;
-  value.pdispVal = font.Get();
-  bag->Put(L"Font", value);
+  PutFont(font.Get());
   ASSERT_EQ(persist->Load(bag.Get(), nullptr), S_OK);
   const TPersistedState after = ReadPersistedState(object.Get());
   EXPECT_EQ(after.FontName, L"Tahoma");
@@ -220,10 +225,7 @@ TEST_F(PropertyBag, AnObjectThatIsNoFontIsRefusedAndNotKeptHoweverItIsGiven) {
 
 TEST_F(PropertyBag, AHugeFontFromTheBagStillPaintsPromptly) {
   ComPtr<IFontDisp> font = NewFont(L"Tahoma", Points(30000));
-  VARIANT value;
-  value.vt = VT_DISPATCH;
-  value.pdispVal = font.Get();
-  bag->Put(L"Font", value);
+  PutFont(font.Get());
   PutText(L"Text", L"/");
   ASSERT_EQ(persist->Load(bag.Get(), nullptr), S_OK);
   bag->Clear();
