@@ -212,6 +212,7 @@ class TActiveXControlBase : public ISupportErrorInfo,
   // Persistence (ActiveXPersistStreams.cpp, ActiveXPropertyBag.cpp).
   HRESULT StreamInitNew() noexcept final;
   HRESULT PropertyBagInitNew() noexcept final;
+  bool ReadProperties(IPropertyBag& bag, IErrorLog* errorLog);
 
  protected:
   // Whether the object has changes a container has not saved; Close saves only then. Saves that

@@ -43,19 +43,27 @@ HRESULT TActiveXControlBase::PropertyBagInitNew() noexcept { return S_OK; }
 STDMETHODIMP TActiveXControlBase::Load(IPropertyBag* bag, IErrorLog* errorLog) noexcept {
   if (!bag) return E_POINTER;
   return SafeCallClearingInfo([&]() -> HRESULT {
-    IDispatch& dispatch = *OwnDispatch();
-    for (const TPersistedProperty& property : PropertiesOf(dispatch)) {
-      TVariant value;
-      const HRESULT read = bag->Read(property.Name.c_str(), value.get(), errorLog);
-      if (read == E_ABORT) return E_FAIL;
-      if (read != S_OK || !MakePlainValue(value)) continue;
-      if (PutProperty(dispatch, property.Id, *value) == E_ABORT) return E_FAIL;
-    }
+    TComponent::TLoadingMark loading(Control());
+    if (!ReadProperties(*bag, errorLog)) return E_FAIL;
+    loading.Loaded();
     // What the refused entries said stays with them.
     ::SetErrorInfo(0, nullptr);
     FDirty = false;
     return S_OK;
   });
+}
+
+// False when the bag or a property aborted the load.
+bool TActiveXControlBase::ReadProperties(IPropertyBag& bag, IErrorLog* errorLog) {
+  IDispatch& dispatch = *OwnDispatch();
+  for (const TPersistedProperty& property : PropertiesOf(dispatch)) {
+    TVariant value;
+    const HRESULT read = bag.Read(property.Name.c_str(), value.get(), errorLog);
+    if (read == E_ABORT) return false;
+    if (read != S_OK || !MakePlainValue(value)) continue;
+    if (PutProperty(dispatch, property.Id, *value) == E_ABORT) return false;
+  }
+  return true;
 }
 
 // All properties are written whatever the container asks: the bag's answer is its own business.

@@ -42,6 +42,23 @@ void TPositionModel::SetMax(int32_t v, int32_t clientWidth) {
   RangeChanged(clientWidth);
 }
 
+bool TPositionModel::HoldMin(int32_t v) {
+  if (v < Max) {
+    FHeldMin.reset();
+    return false;
+  }
+  FHeldMin = v;
+  return true;
+}
+
+bool TPositionModel::ApplyHeldMin(int32_t clientWidth) {
+  if (!FHeldMin) return false;
+  const int32_t v = *FHeldMin;
+  FHeldMin.reset();
+  SetMin(v, clientWidth);
+  return true;
+}
+
 bool TPositionModel::SetPosition(int32_t v, int32_t clientWidth, IPerCentListener* listener) {
   const uint32_t write = ++FPositionWrites;
   const int32_t n = ChoosePosition(v);

@@ -6,6 +6,7 @@
 // model and passes in its current client width.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "PositionMath.h"
@@ -51,6 +52,11 @@ class TPositionModel {
   // Neither raises the percentage event; the control always repaints after them.
   void SetMin(int32_t v, int32_t clientWidth);
   void SetMax(int32_t v, int32_t clientWidth);
+  // A saved range arrives Min first. While one is read, a Min the current Max would cut to Max - 1
+  // is held instead (true: nothing changed yet); a Min below Max is not held and drops any held one.
+  bool HoldMin(int32_t v);
+  // Applies the held Min with SetMin's rules against the range read meanwhile; false when none.
+  bool ApplyHeldMin(int32_t clientWidth);
 
   // Both return true when the control must repaint.
   bool SetPosition(int32_t v, int32_t clientWidth, IPerCentListener* listener);
@@ -69,6 +75,8 @@ class TPositionModel {
   float FractionAt(int32_t n) const;
   int32_t ColumnOf(float f, int32_t clientWidth) const;
   void RangeChanged(int32_t clientWidth);
+
+  std::optional<int32_t> FHeldMin;
 };
 
 }  // namespace zarnel

@@ -45,8 +45,16 @@ TZarnel2Pro::~TZarnel2Pro() {
 }
 
 void TZarnel2Pro::SetMin(int32_t value) {
+  if (IsLoading() && FPosition.HoldMin(value)) return;
   FPosition.SetMin(value, ClientWidth());
   PaintBar();
+}
+
+// A saved range whose Min lies at or above the Max the control had gets that Min only now. The mark
+// also ends while a failed load unwinds, where nothing may throw: the window's next paint draws it.
+void TZarnel2Pro::LoadingEnded() {
+  TCustomControl::LoadingEnded();
+  if (FPosition.ApplyHeldMin(ClientWidth())) Invalidate();
 }
 
 void TZarnel2Pro::SetMax(int32_t value) {

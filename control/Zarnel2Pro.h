@@ -79,6 +79,7 @@ class TZarnel2Pro final : public TCustomControl, private IPerCentListener {
 
  protected:
   void Paint() override;
+  void LoadingEnded() override;
 
  private:
   struct TCaptionLayout {

@@ -58,12 +58,34 @@ class TComponent : public TObject {
 
   uint8_t ComponentState() const { return FComponentState; }
   bool IsLoading() const { return (FComponentState & csLoading) != 0; }
-  void SetLoadingMark(bool on) { SetMark(csLoading, on); }
+  void SetLoadingMark(bool on) {
+    const bool ends = !on && IsLoading();
+    SetMark(csLoading, on);
+    if (ends) LoadingEnded();
+  }
   void SetReadingMark(bool on) { SetMark(csReading, on); }
   // End of a successful load: the loading mark goes.
-  virtual void Loaded() { FComponentState &= static_cast<uint8_t>(~csLoading); }
+  virtual void Loaded() { SetLoadingMark(false); }
+
+  // The loading mark for a load that is not a component stream's: Loaded() when the load succeeds,
+  // and the mark ends however it ends.
+  class TLoadingMark {
+   public:
+    explicit TLoadingMark(TComponent& component) : FComponent(component) { FComponent.SetLoadingMark(true); }
+    ~TLoadingMark() { FComponent.SetLoadingMark(false); }
+    TLoadingMark(const TLoadingMark&) = delete;
+    TLoadingMark& operator=(const TLoadingMark&) = delete;
+    void Loaded() { FComponent.Loaded(); }
+
+   private:
+    TComponent& FComponent;
+  };
 
  protected:
+  // The loading mark has gone, whether the load succeeded or not: what a component held back
+  // while its values arrived is settled here.
+  virtual void LoadingEnded() {}
+
   // Destroys the owned components now, newest first; a windowed owner does this while its window
   // still exists.
   void DestroyComponents() {

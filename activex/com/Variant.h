@@ -5,15 +5,26 @@
 
 namespace zarnel {
 
-// A VARIANT that starts empty and is cleared when it goes.
+// A VARIANT that starts empty, every byte zero (a type set later comes with a null pointer), and is
+// cleared when it goes; a move takes the value bit for bit.
 class TVariant {
  public:
-  TVariant() noexcept { ::VariantInit(&FValue); }
+  TVariant() noexcept : FValue{} { ::VariantInit(&FValue); }
   ~TVariant() { ::VariantClear(&FValue); }
   TVariant(const TVariant&) = delete;
   TVariant& operator=(const TVariant&) = delete;
+  TVariant(TVariant&& other) noexcept : FValue(other.FValue) { ::VariantInit(&other.FValue); }
+  TVariant& operator=(TVariant&& other) noexcept {
+    if (this != &other) {
+      ::VariantClear(&FValue);
+      FValue = other.FValue;
+      ::VariantInit(&other.FValue);
+    }
+    return *this;
+  }
 
   VARIANT& operator*() noexcept { return FValue; }
+  const VARIANT& operator*() const noexcept { return FValue; }
   VARIANT* operator->() noexcept { return &FValue; }
   VARIANT* get() noexcept { return &FValue; }
   // For an out parameter that hands over a new value: the old one is cleared first.

@@ -196,5 +196,34 @@ TEST_F(PersistStream, LoadedValuesGoThroughTheControlsOwnRules) {
   EXPECT_EQ(step, 44);
 }
 
+TEST_F(PersistStream, ASavedRangeAboveTheCurrentMaxComesBackWhole) {
+  // The stream holds Min before Max: 500 must not be cut to the new object's Max 100 less one.
+  const std::string range = Record("Min", Int16(500)) + Record("Max", Int16(1000));
+  ComPtr<IStream> stream = StreamOf(ControlStream(range + Record("Position", Int16(700))));
+  ASSERT_EQ(persist->Load(stream.Get()), S_OK);
+  EXPECT_EQ(RangeOf(object.Get()), (TPositionRange{500, 1000, 700}));
+
+  // Back in a new object through a saved stream, with the position at the bottom of the range.
+  ASSERT_EQ(object->put_Position(0), S_OK);
+  ComPtr<IStream> saved;
+  ASSERT_EQ(::CreateStreamOnHGlobal(nullptr, TRUE, &saved), S_OK);
+  ASSERT_EQ(persist->Save(saved.Get(), TRUE), S_OK);
+  ASSERT_EQ(saved->Seek({}, STREAM_SEEK_SET, nullptr), S_OK);
+  TClientObject loaded;
+  ASSERT_EQ(LoadFrom(loaded.Get(), saved.Get()), S_OK);
+  EXPECT_EQ(RangeOf(loaded.Get()), (TPositionRange{500, 1000, 500}));
+
+  // A Min the document's own Max refuses is cut as any write of it would be.
+  stream = StreamOf(ControlStream(Record("Min", Int16(3000)) + Record("Max", Int16(2000))));
+  ASSERT_EQ(LoadFrom(loaded.Get(), stream.Get()), S_OK);
+  EXPECT_EQ(RangeOf(loaded.Get()), (TPositionRange{1999, 2000, 1999}));
+
+  // A load that fails after the range still leaves that range, as it leaves every earlier value.
+  TClientObject failed;
+  stream = StreamOf(ControlStream(range + Record("Bogus", Int8(1))));
+  EXPECT_EQ(LoadFrom(failed.Get(), stream.Get()), E_UNEXPECTED);
+  EXPECT_EQ(RangeOf(failed.Get()), (TPositionRange{500, 1000, 500}));
+}
+
 }  // namespace
 }  // namespace zarnel::test

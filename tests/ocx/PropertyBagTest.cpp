@@ -126,6 +126,29 @@ TEST_F(PropertyBag, ABagHoldingOnlyThePositionSetsOnlyThePosition) {
   EXPECT_EQ(ReadPersistedState(object.Get()), expected);
 }
 
+TEST_F(PropertyBag, ARangeAboveTheCurrentMaxComesBackWholeAndAMinAloneIsCutAsAnyWrite) {
+  bag->Put(L"Min", Long(500));
+  bag->Put(L"Max", Long(1000));
+  bag->Put(L"Position", Long(700));
+  ASSERT_EQ(persist->Load(bag.Get(), nullptr), S_OK);
+  EXPECT_EQ(RangeOf(object.Get()), (TPositionRange{500, 1000, 700}));
+
+  // Without a Max in the bag, the object's own Max refuses the Min, as a put would.
+  TClientObject alone;
+  ComPtr<IPersistPropertyBag> alonePersist;
+  ASSERT_EQ(alone->QueryInterface(IID_PPV_ARGS(&alonePersist)), S_OK);
+  const ComPtr<TMemoryPropertyBag> minOnly = TMemoryPropertyBag::Create();
+  minOnly->Put(L"Min", Long(500));
+  ASSERT_EQ(alonePersist->Load(minOnly.Get(), nullptr), S_OK);
+  EXPECT_EQ(RangeOf(alone.Get()), (TPositionRange{99, 100, 99}));
+
+  // An abort after the range still leaves it, as it leaves every value read before.
+  minOnly->Put(L"Max", Long(1000));
+  minOnly->FailRead(L"Position", E_ABORT);
+  EXPECT_EQ(alonePersist->Load(minOnly.Get(), nullptr), E_FAIL);
+  EXPECT_EQ(RangeOf(alone.Get()), (TPositionRange{500, 1000, 500}));
+}
+
 TEST_F(PropertyBag, EntriesThatCannotBeConvertedOrAreRefusedAreSkipped) {
   const TPersistedState before = ReadPersistedState(object.Get());
   PutText(L"Min", L"not a number");

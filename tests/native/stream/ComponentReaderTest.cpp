@@ -502,10 +502,37 @@ TEST(ComponentReader, TheRangeRulesOfTheControlHoldWhateverTheStreamSays) {
                         .Short("Max")
                         .Raw({0x04, 0x00, 0x00, 0x00, 0x80})));  // INT32_MIN, below Min
   ASSERT_EQ(load.error, "");
-  EXPECT_EQ(load.control.Min(), 99);
-  EXPECT_EQ(load.control.Max(), 100);
-  EXPECT_EQ(load.control.Position(), 100);
+  // Max went below the Min of 0 the control had, and cut it to 1; the Min of 1000 was held until
+  // the end of the load, and the stream's own Max then cuts it to 0.
+  EXPECT_EQ(load.control.Min(), 0);
+  EXPECT_EQ(load.control.Max(), 1);
+  EXPECT_EQ(load.control.Position(), 1);
   EXPECT_EQ(load.writes, (std::vector<std::string>{"Min", "Position", "Max"}));
+}
+
+TEST(ComponentReader, ASavedRangeAboveTheControlsMaxComesBackWholeEvenWhenTheLoadFails) {
+  const TStreamBytes range = TStreamBytes()
+                                 .Header("TZarnel2Pro")
+                                 .Short("Min")
+                                 .Raw({0x03, 0xF4, 0x01})  // 500, above the control's Max of 100
+                                 .Short("Max")
+                                 .Raw({0x03, 0xE8, 0x03})  // 1000
+                                 .Short("Position")
+                                 .Raw({0x03, 0xBC, 0x02});  // 700
+  TLoad load;
+  Load(load, TStreamBytes().Append(range).End().Bytes());
+  ASSERT_EQ(load.error, "");
+  EXPECT_EQ(load.control.Min(), 500);
+  EXPECT_EQ(load.control.Max(), 1000);
+  EXPECT_EQ(load.control.Position(), 700);
+
+  TLoad failed;
+  Load(failed, TStreamBytes().Append(range).Short("Bogus").Raw({0x02, 0x01}).End().Bytes());
+  EXPECT_EQ(failed.error, "Property Bogus does not exist");
+  EXPECT_EQ(failed.component.loadedCount, 0);
+  EXPECT_EQ(failed.control.Min(), 500) << "the held Min goes in when the failed load ends its marks";
+  EXPECT_EQ(failed.control.Max(), 1000);
+  EXPECT_EQ(failed.control.Position(), 700);
 }
 
 }  // namespace

@@ -46,8 +46,14 @@ TPropertyTable TModelComponent::PublishedProperties() {
   return FWrites ? Logged(properties, *FWrites, {}) : properties;
 }
 
+void TModelComponent::SetLoading(bool loading) noexcept {
+  TStreamComponent::SetLoading(loading);
+  FModel.SetLoading(loading);
+}
+
 void TModelComponent::Loaded() {
   TStreamComponent::Loaded();
+  FModel.SetLoading(false);
   ++loadedCount;
 }
 

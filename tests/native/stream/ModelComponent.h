@@ -20,6 +20,7 @@ class TModelComponent final : public TStreamComponent {
 
   std::string_view ClassName() const override { return FModel.ClassName(); }
   TPropertyTable PublishedProperties() override;
+  void SetLoading(bool loading) noexcept override;
   void Loaded() override;
 
   int loadedCount = 0;

@@ -69,7 +69,9 @@ class TZarnel2ProModel final : private IPerCentListener {
   void SetBorderWidth(std::int32_t width);
 
   std::int32_t Min() const { return FPosition.Min; }
-  void SetMin(std::int32_t value) { FPosition.SetMin(value, ClientWidth()); }
+  void SetMin(std::int32_t value) {
+    if (!FLoading || !FPosition.HoldMin(value)) FPosition.SetMin(value, ClientWidth());
+  }
   std::int32_t Max() const { return FPosition.Max; }
   void SetMax(std::int32_t value) { FPosition.SetMax(value, ClientWidth()); }
   std::int32_t Position() const { return FPosition.Position; }
@@ -100,6 +102,12 @@ class TZarnel2ProModel final : private IPerCentListener {
   TColor TransparentColorValue() const { return FTransparentColorValue; }
   void SetTransparentColorValue(TColor color) { FTransparentColorValue = color; }
 
+  // The stream's loading mark, as the control's own: a Min held while it is set goes when it ends.
+  void SetLoading(bool loading) {
+    FLoading = loading;
+    if (!loading) FPosition.ApplyHeldMin(ClientWidth());
+  }
+
  private:
   void PerCentChanged(std::int16_t perCent) override;
 
@@ -123,6 +131,7 @@ class TZarnel2ProModel final : private IPerCentListener {
   std::string FText;
   bool FTransparentColor = false;
   TColor FTransparentColorValue = clWhite;
+  bool FLoading = false;
 };
 
 }  // namespace zarnel::stream::testing

@@ -25,6 +25,18 @@ std::ostream& operator<<(std::ostream& out, const TPersistedState& s) {
              << s.WrapExceeded << "}";
 }
 
+std::ostream& operator<<(std::ostream& out, const TPositionRange& range) {
+  return out << range.Min << ".." << range.Max << " at " << range.Position;
+}
+
+TPositionRange RangeOf(IZarnelX* object) {
+  TPositionRange range;
+  EXPECT_EQ(object->get_Min(&range.Min), S_OK);
+  EXPECT_EQ(object->get_Max(&range.Max), S_OK);
+  EXPECT_EQ(object->get_Position(&range.Position), S_OK);
+  return range;
+}
+
 TPersistedState ReadPersistedState(IZarnelX* object) {
   TPersistedState s;
   EXPECT_EQ(object->get_RepaintStepOffset(&s.RepaintStepOffset), S_OK);

@@ -46,6 +46,17 @@ std::ostream& operator<<(std::ostream& out, const TPersistedState& state);
 
 // Reads the state through the vtable; fails the test when a get fails.
 TPersistedState ReadPersistedState(IZarnelX* object);
+
+// The range and position alone, for loads whose order of Min and Max matters.
+struct TPositionRange {
+  LONG Min = 0;
+  LONG Max = 0;
+  LONG Position = 0;
+
+  bool operator==(const TPositionRange&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const TPositionRange& range);
+TPositionRange RangeOf(IZarnelX* object);
 // Writes a value other than a new object's to every property the component stream keeps (the
 // font too, so that it is the control's own), and returns what the object then shows.
 TPersistedState ChangeEveryPersistedProperty(IZarnelX* object);
