@@ -20,9 +20,6 @@ std::wstring LongModulePath(HINSTANCE module) {
   return std::wstring(longPath, longLength);
 }
 
-// The help directory registered with the type library: the module's folder with its separator.
-std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L"\\/") + 1); }
-
 // Holds a slim reader/writer lock, shared or exclusive, for a scope.
 template <void(WINAPI* Acquire)(PSRWLOCK), void(WINAPI* Release)(PSRWLOCK)>
 class TLockScope {
@@ -51,6 +48,10 @@ TComServer::TComServer(HINSTANCE module) : FServerFileName(LongModulePath(module
   OleCheck(FTypeLib->GetDocumentation(MEMBERID_NIL, name.put(), nullptr, nullptr, nullptr));
   FServerName.assign(name.get(), ::SysStringLen(name.get()));
   FCurrent = this;
+}
+
+std::wstring TComServer::HelpFolder() const {
+  return FServerFileName.substr(0, FServerFileName.find_last_of(L"\\/") + 1);
 }
 
 TComServer::~TComServer() {
@@ -85,10 +86,9 @@ TComObjectFactory* TComServer::FindFactory(REFCLSID clsid) const {
 }
 
 void TComServer::UpdateRegistry(HKEY root, bool registering) {
-  TReadLock lock(FFactoryLock);
   if (registering) {
     std::wstring fileName = FServerFileName;
-    std::wstring helpFolder = FolderOf(FServerFileName);
+    std::wstring helpFolder = HelpFolder();
     OleCheck(::RegisterTypeLib(FTypeLib.Get(), fileName.data(), helpFolder.data()));
   } else if (const HMODULE oleaut = ::GetModuleHandleA("oleaut32.dll")) {
     if (const auto unregister =
@@ -101,6 +101,11 @@ void TComServer::UpdateRegistry(HKEY root, bool registering) {
       }
     }
   }
+  UpdateClassRegistry(root, registering);
+}
+
+void TComServer::UpdateClassRegistry(HKEY root, bool registering) {
+  TReadLock lock(FFactoryLock);
   for (const auto& factory : FFactories) factory->UpdateRegistry(root, registering);
 }
 

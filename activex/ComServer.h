@@ -29,6 +29,8 @@ class TComServer {
   ITypeLib* TypeLib() const { return FTypeLib.Get(); }
   // The type library's name: the first half of every ProgID.
   const std::wstring& ServerName() const { return FServerName; }
+  // The help directory registered with the type library: the module's folder with its separator.
+  std::wstring HelpFolder() const;
 
   // Live objects plus server locks; outstanding references to the factories.
   void CountObject(bool created);
@@ -41,9 +43,12 @@ class TComServer {
   void AddFactory(std::unique_ptr<TComObjectFactory> factory);
   TComObjectFactory* FindFactory(REFCLSID clsid) const;
 
-  // Registers the type library and every class under root (normally HKEY_CLASSES_ROOT), or removes
-  // them again. Raises on the first failing step of a registration; removal never fails.
+  // Registers the type library with the platform and every class under root (normally
+  // HKEY_CLASSES_ROOT), or removes them again. Raises on the first failing step of a registration;
+  // removal never fails.
   void UpdateRegistry(HKEY root, bool registering);
+  // The classes' keys alone under root, for a registration that writes the library's keys itself.
+  void UpdateClassRegistry(HKEY root, bool registering);
 
  private:
   static TComServer* FCurrent;

@@ -45,12 +45,44 @@ bool HoldsImageHeaders(std::span<const uint8_t> bytes) {
   return signature == IMAGE_NT_SIGNATURE && bytes.size() - ntStart - fixedPart >= file.SizeOfOptionalHeader;
 }
 
+bool IsImageStart(uintptr_t base) { return base != 0 && HoldsImageHeaders(MappingStart(base)); }
+
+#ifdef _WIN64
+constexpr uintptr_t Low32Bits = 0xFFFFFFFF;
+
+// The handle of the one image whose allocation base has the low 32 bits of instance (flag bits
+// aside); 0 when no image or more than one has them.
+uintptr_t WidenedHandle(uintptr_t instance) {
+  const uintptr_t low = instance & Low32Bits & ~LoadFlagBits;
+  if (low == 0) return 0;
+  SYSTEM_INFO system;
+  ::GetSystemInfo(&system);
+  auto address = reinterpret_cast<uintptr_t>(system.lpMinimumApplicationAddress);
+  const auto last = reinterpret_cast<uintptr_t>(system.lpMaximumApplicationAddress);
+  uintptr_t found = 0;
+  MEMORY_BASIC_INFORMATION info;
+  while (address <= last && ::VirtualQuery(reinterpret_cast<const void*>(address), &info, sizeof info) == sizeof info) {
+    const auto region = reinterpret_cast<uintptr_t>(info.BaseAddress);
+    if (info.State != MEM_FREE && info.BaseAddress == info.AllocationBase && (region & Low32Bits) == low &&
+        IsImageStart(region)) {
+      if (found != 0) return 0;
+      found = region;
+    }
+    if (info.RegionSize == 0 || region + info.RegionSize <= address) break;
+    address = region + info.RegionSize;
+  }
+  return found == 0 ? 0 : found | (instance & LoadFlagBits);
+}
+#endif
+
 }  // namespace
 
 HMODULE ResourceModule(uintptr_t instance) {
   if (instance == 0) return ::GetModuleHandleA(nullptr);
-  const uintptr_t base = instance & ~LoadFlagBits;
-  if (base == 0 || !HoldsImageHeaders(MappingStart(base))) throw EFrameworkError("Invalid module handle");
+#ifdef _WIN64
+  if (instance <= Low32Bits) instance = WidenedHandle(instance);
+#endif
+  if (!IsImageStart(instance & ~LoadFlagBits)) throw EFrameworkError("Invalid module handle");
   return reinterpret_cast<HMODULE>(instance);
 }
 

@@ -5,8 +5,9 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686
-  wine wine32:i386 libwine-dev fonts-wine
+  g++-mingw-w64-i686 binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-tools
+  wine wine32:i386 wine64 libwine-dev fonts-wine
   xvfb xauth x11-utils
   googletest libjpeg62-turbo-dev dpkg-dev
 )

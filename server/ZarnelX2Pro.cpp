@@ -1,9 +1,10 @@
-// The four entry points of the in-process server, and the module's start and end.
+// The five entry points of the in-process server, and the module's start and end.
 #include <windows.h>
 
 #include "ComObjectFactory.h"
 #include "ComServer.h"
 #include "ServerStart.h"
+#include "UserRegistration.h"
 
 using zarnel::TComServer;
 
@@ -44,17 +45,33 @@ STDAPI DllCanUnloadNow() {
 namespace {
 
 // Any failure of a registration step reaches the installer as E_FAIL alone.
-HRESULT UpdateRegistry(bool registering) noexcept {
+template <typename TStep>
+HRESULT RegistryStep(TStep step) noexcept {
   try {
-    TComServer::Current()->UpdateRegistry(HKEY_CLASSES_ROOT, registering);
+    step(*TComServer::Current());
     return S_OK;
   } catch (...) {
     return E_FAIL;
   }
 }
 
+// The one command line DllInstall knows, in any case: registration for the current user.
+bool IsUserCommand(LPCWSTR cmdLine) {
+  return cmdLine && ::CompareStringOrdinal(cmdLine, -1, L"user", -1, TRUE) == CSTR_EQUAL;
+}
+
 }  // namespace
 
-STDAPI DllRegisterServer() { return UpdateRegistry(true); }
+STDAPI DllRegisterServer() {
+  return RegistryStep([](TComServer& server) { server.UpdateRegistry(HKEY_CLASSES_ROOT, true); });
+}
 
-STDAPI DllUnregisterServer() { return UpdateRegistry(false); }
+STDAPI DllUnregisterServer() {
+  return RegistryStep([](TComServer& server) { server.UpdateRegistry(HKEY_CLASSES_ROOT, false); });
+}
+
+// regsvr32 /n /i:user registers for the current user, regsvr32 /u /n /i:user removes that again.
+STDAPI DllInstall(BOOL install, LPCWSTR cmdLine) {
+  if (!IsUserCommand(cmdLine)) return E_INVALIDARG;
+  return RegistryStep([install](TComServer& server) { zarnel::UpdateUserRegistry(server, install != FALSE); });
+}

@@ -25,6 +25,8 @@ testing::Environment* const Apartment = testing::AddGlobalTestEnvironment(new TC
 const std::wstring ClassKey = L"CLSID\\{EF8810BE-428E-45A4-BCC8-3E826E335078}";
 const std::wstring ProgIDKey = L"ZarnelX2Pro.ZarnelX";
 const std::wstring LibraryKey = L"TypeLib\\{C8D4B28F-DDE8-4D91-ADBD-5380B2D39A12}";
+// Where RegisterTypeLib puts the module's path: below the platform of the library's system kind.
+const std::wstring LibraryPathKey = LibraryKey + (sizeof(void*) == 8 ? L"\\2.0\\409\\win64" : L"\\2.0\\409\\win32");
 const std::wstring ControlInterfaceKey = L"Interface\\{8D075B77-7AE7-40DF-82DD-E9B043D404A1}";
 const std::wstring EventsInterfaceKey = L"Interface\\{DA9F3F74-38B6-466B-92CE-8E6DDF584B79}";
 const std::wstring RegisteredKeys[] = {ClassKey, ProgIDKey, LibraryKey, ControlInterfaceKey, EventsInterfaceKey};
@@ -94,7 +96,7 @@ TRegTree ExpectedRegistration(const std::wstring& longPath, const std::wstring& 
       {LibraryKey, noValues},
       {LibraryKey + L"\\2.0", {{L"", RegSz(L"ZarnelX 2 PRO Library")}}},
       {LibraryKey + L"\\2.0\\409", noValues},
-      {LibraryKey + L"\\2.0\\409\\win32", {{L"", RegSz(longPath)}}},
+      {LibraryPathKey, {{L"", RegSz(longPath)}}},
       {LibraryKey + L"\\2.0\\FLAGS", {{L"", RegSz(LibraryFlags(longPath))}}},
       {LibraryKey + L"\\2.0\\HELPDIR", {{L"", RegSz(FolderOf(longPath))}}},
       {L"Interface", noValues},
@@ -278,7 +280,7 @@ TEST_F(Registration, FailingKeyWriteGivesEFailAndKeepsWhatWasWrittenBefore) {
   for (const std::wstring& key :
        {ClassKey, ClassKey + L"\\InprocServer32", ClassKey + L"\\ProgID", ClassKey + L"\\Version",
         ClassKey + L"\\TypeLib", ClassKey + L"\\MiscStatus", ProgIDKey, ProgIDKey + L"\\Clsid", LibraryKey + L"\\2.0",
-        LibraryKey + L"\\2.0\\409\\win32", ControlInterfaceKey}) {
+        LibraryPathKey, ControlInterfaceKey}) {
     const auto found = written.find(key);
     ASSERT_NE(found, written.end()) << "missing key " << key;
     EXPECT_EQ(found->second, expected.at(key)) << key;
@@ -298,7 +300,7 @@ TEST_F(Registration, FailingTypeLibraryRegistrationGivesEFail) {
   EXPECT_EQ(module.RegisterServer(), E_FAIL);
 
   // The failure was RegisterTypeLib's own: the library's path never got written.
-  EXPECT_FALSE(Registered().contains(LibraryKey + L"\\2.0\\409\\win32"));
+  EXPECT_FALSE(Registered().contains(LibraryPathKey));
 }
 
 // The object is made through the module's own factory: Wine's CoCreateInstance reads the prefix's

@@ -148,7 +148,7 @@ TEST_F(TypeLibrary, NamesItsLibraryClassAndInterfaces) {
   EXPECT_EQ(attr->wMajorVerNum, 2);
   EXPECT_EQ(attr->wMinorVerNum, 0);
   EXPECT_EQ(attr->lcid, 1033u);
-  EXPECT_EQ(attr->syskind, SYS_WIN32);
+  EXPECT_EQ(attr->syskind, sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32);  // widl's --win32 or --win64
   library->ReleaseTLibAttr(attr);
   BSTR name = nullptr, help = nullptr;
   ASSERT_HRESULT_SUCCEEDED(library->GetDocumentation(-1, &name, &help, nullptr, nullptr));

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The .ocx as a user's machine loads it: it imports from system DLLs only (no compiler runtime to ship
-# beside it) and exports exactly the four entry points of an in-process server, by undecorated names.
-# Usage: exports_test.sh MODULE
+# beside it) and exports exactly the five entry points of an in-process server, by undecorated names.
+# Usage: exports_test.sh MODULE MINGW_TRIPLE   (the triple names the objdump that reads MODULE)
 set -euo pipefail
 module=$1
-objdump=i686-w64-mingw32-objdump
+objdump=$2-objdump
 
 headers=$("$objdump" -p "$module")
 failures=0
@@ -28,15 +28,15 @@ done
 
 # The name pointer table, one "[ n] Name" line per name, between its heading and the next blank line.
 exports=$(sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/s/^\t\[ *[0-9]*\] //p' <<<"$headers" | sort)
-expected=$(printf '%s\n' DllCanUnloadNow DllGetClassObject DllRegisterServer DllUnregisterServer)
+expected=$(printf '%s\n' DllCanUnloadNow DllGetClassObject DllInstall DllRegisterServer DllUnregisterServer)
 [ "$exports" = "$expected" ] ||
   fail "$module exports by name:"$'\n'"${exports:-(nothing)}"$'\n'"instead of exactly:"$'\n'"$expected"
-# Nothing exported by ordinal alone either: the address table holds the four and no more.
+# Nothing exported by ordinal alone either: the address table holds the five and no more.
 addresses=$(sed -n '/^Number in:/,/^Table Addresses/s/^\tExport Address Table[ \t]*\([0-9a-fA-F]*\)$/\1/p' <<<"$headers")
-[ "$((16#${addresses:-0}))" -eq 4 ] || fail "$module's export address table has ${addresses:-no} entries, not 4"
+[ "$((16#${addresses:-0}))" -eq 5 ] || fail "$module's export address table has ${addresses:-no} entries, not 5"
 
 if [ "$failures" -ne 0 ]; then
   echo "exports test: $failures check(s) failed" >&2
   exit 1
 fi
-echo "exports test: imports only system DLLs ($(echo $imports)), exports exactly the four entry points"
+echo "exports test: imports only system DLLs ($(echo $imports)), exports exactly the five entry points"

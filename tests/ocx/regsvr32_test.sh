@@ -4,6 +4,8 @@
 # has spaces. It runs in a Wine prefix of its own (a copy of the build's prefix, made once and kept),
 # so the build's shared prefix keeps whatever the demo or a developer registered there.
 # Usage: regsvr32_test.sh OCX PRIVATE_PREFIX
+# The build's word in ZARNEL_WINE_ARCH (win32 or win64; CTest sets it) chooses the prefix to copy, the
+# loader, and so the regsvr32 and reg of that architecture, and the type library's platform subkey.
 set -euo pipefail
 trap 'echo "regsvr32 test: stopped by a failing command at line $LINENO" >&2' ERR
 ocx=$(realpath "$1")
@@ -91,7 +93,7 @@ $class\\Version|(Default)|REG_SZ|2.0
 HKEY_CLASSES_ROOT\\ZarnelX2Pro.ZarnelX|(Default)|REG_SZ|ZarnelX Control
 HKEY_CLASSES_ROOT\\ZarnelX2Pro.ZarnelX\\Clsid|(Default)|REG_SZ|$clsid
 $lib|(Default)|REG_SZ|ZarnelX 2 PRO Library
-$lib\\409\\win32|(Default)|REG_SZ|$long
+$lib\\409\\$ZARNEL_WINE_ARCH|(Default)|REG_SZ|$long
 $lib\\FLAGS|(Default)|REG_SZ|8
 $lib\\HELPDIR|(Default)|REG_SZ|$help
 $control|(Default)|REG_SZ|IZarnelX

@@ -5,10 +5,11 @@
 #                                     registers OCX there with regsvr32
 #   script_prefix.sh down PREFIX      stops PREFIX's wineserver
 #
-# Never the shared build/wineprefix, which the demo and developers use. PREFIX is made once per build
-# tree as a copy of the shared prefix (about 1-3 s; a fresh wineboot takes about 10 s), or booted
-# afresh when there is no shared one yet, and marked ready; the control is registered on every run,
-# so the prefix always names the .ocx just built.
+# Never the shared prefix (build/wineprefix, or build/wineprefix64 for the win64 build: ZARNEL_WINE_ARCH,
+# which CTest sets, selects it and the regsvr32 and cscript of that architecture), which the demo and
+# developers use. PREFIX is made once per build tree as a copy of the shared prefix (about 1-3 s; a
+# fresh wineboot takes about 10 s), or booted afresh when there is no shared one yet, and marked ready;
+# the control is registered on every run, so the prefix always names the .ocx just built.
 set -euo pipefail
 usage() {
   echo "usage: $0 up PREFIX OCX | down PREFIX" >&2

@@ -21,7 +21,7 @@ TOcxModule::~TOcxModule() {
 
 template <typename F>
 F TOcxModule::Entry(const char* name) const {
-  const auto entry = reinterpret_cast<F>(::GetProcAddress(FModule, name));
+  const auto entry = reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(FModule, name)));
   if (!entry) ADD_FAILURE() << "the .ocx does not export " << name;
   return entry;
 }

@@ -1,5 +1,6 @@
 #include "RegistryReader.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace zarnel::test {
@@ -72,6 +73,19 @@ TRegTree ReadRegTree(HKEY root, const std::wstring& key) {
   const TTestRegKey owner(opened);
   ReadSubtree(opened, L"", tree);
   return tree;
+}
+
+bool SameRegTree(const TRegTree& a, const TRegTree& b) {
+  const TRegNameLess less;
+  const auto sameName = [&less](const std::wstring& x, const std::wstring& y) { return !less(x, y) && !less(y, x); };
+  const auto sameValues = [&sameName](const TRegValues& x, const TRegValues& y) {
+    return std::ranges::equal(x, y, [&sameName](const auto& v, const auto& w) {
+      return sameName(v.first, w.first) && v.second == w.second;
+    });
+  };
+  return std::ranges::equal(a, b, [&](const auto& x, const auto& y) {
+    return sameName(x.first, y.first) && sameValues(x.second, y.second);
+  });
 }
 
 }  // namespace zarnel::test

@@ -36,4 +36,8 @@ using TRegTree = std::map<std::wstring, TRegValues, TRegNameLess>;
 // root\key and every key below it; empty when root\key does not exist.
 TRegTree ReadRegTree(HKEY root, const std::wstring& key);
 
+// Whether two trees are equal as the registry sees them: key and value names without regard to case
+// (the platform may spell a key "Typelib" where we write "TypeLib"), types and data exactly.
+bool SameRegTree(const TRegTree& a, const TRegTree& b);
+
 }  // namespace zarnel::test
