@@ -69,7 +69,7 @@ zarnel_ensure_prefix() {
 zarnel_stop_servers() {
   local prefix
   for prefix in "$ZARNEL_ROOT/build/wineprefix" "$ZARNEL_ROOT/build/wineprefix64"; do
-    [ -d "$prefix" ] && { WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true; }
+    if [ -d "$prefix" ]; then WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true; fi
   done
 }
 
